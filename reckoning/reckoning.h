@@ -1,0 +1,61 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace duset {
+
+// The entry screen's reckoning fields. The three values carry over from one
+// press of predict to the next and are reset only when the screen is loaded.
+struct ReckoningState {
+    std::int16_t DayValue = 0;
+    std::int16_t MonthValue = 0;
+    double YearValue = 0.0;
+    std::u16string MissingFields;
+    double Total = 0.0;
+};
+
+enum class MessageIcon { Exclamation, Information };
+
+// What a press of predict shows: the warning that names the lists still to
+// choose, or the verse of the remainder.
+struct ReckoningOutcome {
+    enum class Kind { Warning, Verdict };
+
+    Kind kind = Kind::Warning;
+    int remainder = 0; // 1 to 10 for a verdict, 0 for a warning
+    std::u16string text;
+    std::u16string_view title;
+    MessageIcon icon = MessageIcon::Exclamation;
+};
+
+template<typename Value> struct TableRow {
+    std::u16string_view key;
+    Value value;
+};
+
+extern const std::array<TableRow<std::int16_t>, 7> DayTable;
+extern const std::array<TableRow<std::int16_t>, 12> MonthTable;
+extern const std::array<TableRow<double>, 12> YearTable;
+
+// VerseTable[n - 1] holds the lines of the verse of remainder n.
+extern const std::array<std::span<const std::u16string_view>, 10> VerseTable;
+
+inline constexpr std::u16string_view MissingDay = u"วัน, ";
+inline constexpr std::u16string_view MissingMonth = u"เดือน, ";
+inline constexpr std::u16string_view MissingYear = u"ปีเกิด";
+inline constexpr std::u16string_view WarningTitle = u"คำเตือน";
+inline constexpr std::u16string_view WarningPrefix = u"กรุณาเลือกช่อง ";
+inline constexpr std::u16string_view WarningSuffix = u" ด้วยครับ";
+inline constexpr std::u16string_view VerdictTitle = u"คำทำนายของคุณ";
+
+// Reads the three list texts exactly as the fields hold them. A text that is
+// empty or is not one of its list's items names its field in the warning; only
+// when all three match are the values updated and the verse chosen.
+ReckoningOutcome Reckon(
+    std::u16string_view dayText, std::u16string_view monthText, std::u16string_view yearText, ReckoningState &state);
+
+} // namespace duset

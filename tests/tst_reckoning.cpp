@@ -1,0 +1,265 @@
+#include "reckoning.h"
+
+#include <QtTest>
+
+using namespace duset;
+
+namespace {
+
+QString q(std::u16string_view text)
+{
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::u16string u(const QString &text)
+{
+    return text.toStdU16String();
+}
+
+// The items as the lists offer them, day, month and year, in list order.
+const QStringList Days{u"วันอาทิตย์"_qs, u"วันจันทร์"_qs, u"วันอังคาร"_qs, u"วันพุธ"_qs, u"วันพฤหัส"_qs, u"วันศุกร์"_qs, u"วันเสาร์"_qs};
+const QStringList Months{u"เดือนมกราคม(เดือนยี่)"_qs, u"เดือนกุมภาพันธ์"_qs, u"เดือนมีนาคม"_qs, u"เดือนเมษายน"_qs,
+    u"เดือนพฤษภาคม"_qs, u"เดือนมิถุนายน"_qs, u"เดือนกรกฎาคม"_qs, u"เดือนสิงหาคม"_qs, u"เดือนกันยายน"_qs, u"เดือนตุลาคม"_qs,
+    u"เดือนพฤศจิกายน"_qs, u"เดือนธันวาคม(เดือนอ้าย)"_qs};
+const QStringList Years{u"ปีชวด (หนู)"_qs, u"ปีฉลู (วัว)"_qs, u"ปีขาล (เสือ)"_qs, u"ปีเถาะ (กระต่าย)"_qs, u"ปีมะโรง (งูใหญ่)"_qs,
+    u"ปีมะเส็ง (งูเล็ก)"_qs, u"ปีมะเมีย (ม้า)"_qs, u"ปีมะแม (แพะ)"_qs, u"ปีวอก (ลิง)"_qs, u"ปีระกา (ไก่)"_qs, u"ปีจอ (สุนัข)"_qs,
+    u"ปีกุน (หมู)"_qs};
+
+// The traditional count: December is the first month, so the list's first
+// item (January) counts 2 and its last (December) counts 1.
+int monthValue(int listIndex)
+{
+    return listIndex == 11 ? 1 : listIndex + 2;
+}
+
+int remainderOf(int total)
+{
+    return (total - 1) % 10 + 1;
+}
+
+const QString ThaiDigits = u"๐๑๒๓๔๕๖๗๘๙"_qs;
+
+QString thaiNumber(int n)
+{
+    QString text;
+    for (const QChar digit : QString::number(n))
+        text += ThaiDigits.at(digit.digitValue());
+    return text;
+}
+
+} // namespace
+
+class TestReckoning : public QObject {
+    Q_OBJECT
+
+private slots:
+    void workedExamples_data();
+    void workedExamples();
+    void everyCombinationFollowsTheRule();
+    void verdictText();
+    void versesAreLaidOutAsVerse();
+    void warnings_data();
+    void warnings();
+    void warningLeavesValuesAsTheyWere();
+    void textsThatAreNoItem_data();
+    void textsThatAreNoItem();
+    void freeTextAfterAVerdictIsNotReadAsTheOldChoice();
+    void newChoicesReplaceOldValues();
+};
+
+void TestReckoning::workedExamples_data()
+{
+    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<int>("remainder");
+    // Indices into the lists.
+    QTest::newRow("Sunday, December, rat: 3, the smallest total") << 0 << 11 << 0 << 3;
+    QTest::newRow("Saturday, November, pig: 31 gives 1") << 6 << 10 << 11 << 1;
+    QTest::newRow("Saturday, November, dog: 30 gives 10") << 6 << 10 << 10 << 10;
+    QTest::newRow("Saturday, November, ox: 21 gives 1") << 6 << 10 << 1 << 1;
+    QTest::newRow("Friday, October, tiger: 20 gives 10") << 5 << 9 << 2 << 10;
+    QTest::newRow("Wednesday, January, pig: 18 gives 8") << 3 << 0 << 11 << 8;
+}
+
+void TestReckoning::workedExamples()
+{
+    QFETCH(int, day);
+    QFETCH(int, month);
+    QFETCH(int, year);
+    QFETCH(int, remainder);
+    ReckoningState state;
+    const auto outcome = Reckon(u(Days[day]), u(Months[month]), u(Years[year]), state);
+    QCOMPARE(outcome.kind, ReckoningOutcome::Kind::Verdict);
+    QCOMPARE(outcome.remainder, remainder);
+    QCOMPARE(state.Total, double(remainder));
+    QCOMPARE(state.DayValue, day + 1);
+    QCOMPARE(state.MonthValue, monthValue(month));
+    QCOMPARE(state.YearValue, double(year + 1));
+    QVERIFY(state.MissingFields.empty());
+}
+
+void TestReckoning::everyCombinationFollowsTheRule()
+{
+    // All 7 x 12 x 12 choices, against the rule stated on its own: a total t
+    // from 3 to 31 leaves ((t - 1) mod 10) + 1, whose verse opens with "เศษ"
+    // and that number in Thai digits.
+    ReckoningState state; // carried over, as between presses on one screen
+    int checked = 0;
+    for (int d = 0; d < Days.size(); ++d) {
+        for (int m = 0; m < Months.size(); ++m) {
+            for (int y = 0; y < Years.size(); ++y) {
+                const int total = (d + 1) + monthValue(m) + (y + 1);
+                const int expected = remainderOf(total);
+                const auto outcome = Reckon(u(Days[d]), u(Months[m]), u(Years[y]), state);
+                QCOMPARE(outcome.kind, ReckoningOutcome::Kind::Verdict);
+                QCOMPARE(outcome.remainder, expected);
+                QCOMPARE(state.Total, double(expected));
+                const QString opening = u"     เศษ "_qs + thaiNumber(expected) + u' ';
+                QVERIFY2(q(outcome.text).startsWith(opening), qPrintable(QString::number(total)));
+                QCOMPARE(q(outcome.title), u"คำทำนายของคุณ"_qs);
+                QCOMPARE(outcome.icon, MessageIcon::Information);
+                ++checked;
+            }
+        }
+    }
+    QCOMPARE(checked, 1008);
+}
+
+void TestReckoning::verdictText()
+{
+    // Sunday, January, monkey: 1 + 2 + 9 = 12, remainder 2.
+    ReckoningState state;
+    const auto outcome = Reckon(u(Days[0]), u(Months[0]), u(Years[8]), state);
+    QCOMPARE(outcome.remainder, 2);
+    QCOMPARE(q(outcome.text), u"     เศษ ๒ จะครองไข้     มีโรคร้ายรุมประจำ\r\n     หยูกยาจะหาทำ     บ่ถูกแท้จนแก่ตัวฯ"_qs);
+    QCOMPARE(q(outcome.title), u"คำทำนายของคุณ"_qs);
+    QCOMPARE(outcome.icon, MessageIcon::Information);
+}
+
+void TestReckoning::versesAreLaidOutAsVerse()
+{
+    const int lineCounts[] = {4, 2, 2, 2, 2, 2, 2, 2, 4, 8};
+    const QRegularExpression line(u"^ {5}\\S.*\\S {5}\\S.*\\S$"_qs);
+    for (int n = 1; n <= 10; ++n) {
+        const auto &verse = VerseTable[n - 1];
+        QCOMPARE(int(verse.size()), lineCounts[n - 1]);
+        QVERIFY(q(verse.front()).startsWith(u"     เศษ "_qs + thaiNumber(n) + u' '));
+        for (const auto &text : verse) {
+            QVERIFY2(line.match(q(text)).hasMatch(), qPrintable(q(text)));
+            QCOMPARE(q(text).count(u"     "_qs), 2); // the opening run and the one between the halves
+        }
+    }
+}
+
+void TestReckoning::warnings_data()
+{
+    QTest::addColumn<bool>("dayEmpty");
+    QTest::addColumn<bool>("monthEmpty");
+    QTest::addColumn<bool>("yearEmpty");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("all three") << true << true << true << u"กรุณาเลือกช่อง วัน, เดือน, ปีเกิด ด้วยครับ"_qs;
+    QTest::newRow("day and month") << true << true << false << u"กรุณาเลือกช่อง วัน, เดือน,  ด้วยครับ"_qs;
+    QTest::newRow("day and year") << true << false << true << u"กรุณาเลือกช่อง วัน, ปีเกิด ด้วยครับ"_qs;
+    QTest::newRow("month and year") << false << true << true << u"กรุณาเลือกช่อง เดือน, ปีเกิด ด้วยครับ"_qs;
+    QTest::newRow("day: comma and two spaces") << true << false << false << u"กรุณาเลือกช่อง วัน,  ด้วยครับ"_qs;
+    QTest::newRow("month: comma and two spaces") << false << true << false << u"กรุณาเลือกช่อง เดือน,  ด้วยครับ"_qs;
+    QTest::newRow("year: between single spaces") << false << false << true << u"กรุณาเลือกช่อง ปีเกิด ด้วยครับ"_qs;
+}
+
+void TestReckoning::warnings()
+{
+    QFETCH(bool, dayEmpty);
+    QFETCH(bool, monthEmpty);
+    QFETCH(bool, yearEmpty);
+    QFETCH(QString, text);
+    ReckoningState state;
+    const auto outcome
+        = Reckon(dayEmpty ? u"" : u(Days[4]), monthEmpty ? u"" : u(Months[4]), yearEmpty ? u"" : u(Years[4]), state);
+    QCOMPARE(outcome.kind, ReckoningOutcome::Kind::Warning);
+    QCOMPARE(q(outcome.text), text);
+    QCOMPARE(q(outcome.title), u"คำเตือน"_qs);
+    QCOMPARE(outcome.icon, MessageIcon::Exclamation);
+    QCOMPARE(outcome.remainder, 0);
+}
+
+void TestReckoning::warningLeavesValuesAsTheyWere()
+{
+    ReckoningState state;
+    Reckon(u(Days[2]), u(Months[3]), u(Years[4]), state); // 3 + 5 + 5 = 13
+    QCOMPARE(state.Total, 3.0);
+    // A press after clear: all three lists are empty.
+    const auto outcome = Reckon(u"", u"", u"", state);
+    QCOMPARE(outcome.kind, ReckoningOutcome::Kind::Warning);
+    QCOMPARE(state.DayValue, 3);
+    QCOMPARE(state.MonthValue, 5);
+    QCOMPARE(state.YearValue, 5.0);
+    QCOMPARE(state.Total, 3.0);
+    QCOMPARE(q(state.MissingFields), u"วัน, เดือน, ปีเกิด"_qs);
+    // The next verdict rebuilds the list of missing fields from nothing.
+    Reckon(u(Days[2]), u(Months[3]), u(Years[4]), state);
+    QVERIFY(state.MissingFields.empty());
+}
+
+void TestReckoning::textsThatAreNoItem_data()
+{
+    QTest::addColumn<QString>("day");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<QString>("missing");
+    const QString dayPiece = u"วัน, "_qs, monthPiece = u"เดือน, "_qs, yearPiece = u"ปีเกิด"_qs;
+    QTest::newRow("day with one trailing space") << Days[1] + u' ' << Months[0] << Years[0] << dayPiece;
+    QTest::newRow("month with a leading space") << Days[1] << u' ' + Months[0] << Years[0] << monthPiece;
+    QTest::newRow("year without its space") << Days[1] << Months[0] << QString(Years[0]).remove(u' ') << yearPiece;
+    QTest::newRow("spaces only") << u" "_qs << Months[0] << Years[0] << dayPiece;
+    QTest::newRow("free text in the day, January and rat") << u"abc"_qs << Months[0] << Years[0] << dayPiece;
+    QTest::newRow("a day in the month list") << Days[1] << Days[1] << Years[0] << monthPiece;
+    QTest::newRow("Latin letters of another case") << u"X"_qs << Months[0] << u"x"_qs << dayPiece + yearPiece;
+    QTest::newRow("all three free") << u"a"_qs << u"b"_qs << u"c"_qs << dayPiece + monthPiece + yearPiece;
+    QTest::newRow("one empty, one free") << QString() << u"?"_qs << Years[3] << dayPiece + monthPiece;
+    QTest::newRow("a control character") << Days[1] + QChar(0) << Months[0] << Years[0] << dayPiece;
+}
+
+void TestReckoning::textsThatAreNoItem()
+{
+    // A text that is no item counts as not chosen: the warning names it, and
+    // nothing is reckoned from an earlier choice or from zero.
+    QFETCH(QString, day);
+    QFETCH(QString, month);
+    QFETCH(QString, year);
+    QFETCH(QString, missing);
+    ReckoningState state;
+    const auto outcome = Reckon(u(day), u(month), u(year), state);
+    QCOMPARE(outcome.kind, ReckoningOutcome::Kind::Warning);
+    QCOMPARE(q(state.MissingFields), missing);
+    QCOMPARE(q(outcome.text), u"กรุณาเลือกช่อง "_qs + missing + u" ด้วยครับ"_qs);
+    QCOMPARE(state.DayValue, 0);
+    QCOMPARE(state.MonthValue, 0);
+    QCOMPARE(state.YearValue, 0.0);
+    QCOMPARE(state.Total, 0.0);
+}
+
+void TestReckoning::freeTextAfterAVerdictIsNotReadAsTheOldChoice()
+{
+    ReckoningState state;
+    QCOMPARE(Reckon(u(Days[2]), u(Months[0]), u(Years[0]), state).remainder, 6); // Tuesday: 3 + 2 + 1
+    const auto outcome = Reckon(u"Tuesday", u(Months[0]), u(Years[0]), state);
+    QCOMPARE(outcome.kind, ReckoningOutcome::Kind::Warning);
+    QCOMPARE(q(state.MissingFields), u"วัน, "_qs);
+    QCOMPARE(state.DayValue, 3);
+    QCOMPARE(state.Total, 6.0);
+}
+
+void TestReckoning::newChoicesReplaceOldValues()
+{
+    ReckoningState state;
+    Reckon(u(Days[6]), u(Months[10]), u(Years[11]), state);
+    const auto outcome = Reckon(u(Days[0]), u(Months[11]), u(Years[0]), state);
+    QCOMPARE(outcome.remainder, 3);
+    QCOMPARE(state.DayValue, 1);
+    QCOMPARE(state.MonthValue, 1);
+    QCOMPARE(state.YearValue, 1.0);
+}
+
+QTEST_APPLESS_MAIN(TestReckoning)
+#include "tst_reckoning.moc"
