@@ -1,0 +1,15 @@
+#pragma once
+
+#include "screendescription.h"
+
+#include <QIcon>
+#include <QPixmap>
+
+namespace duset {
+
+// Pictures are decoded once and then shared by every screen that draws them.
+// A picture that cannot be read is a fatal error of the program.
+QPixmap picture(Picture which);
+QIcon windowIcon(WindowIcon which);
+
+} // namespace duset

@@ -1,0 +1,389 @@
+#include "builder.h"
+
+#include "assets.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <QWindow>
+#include <qdrawutil.h>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace duset {
+
+int twipsToPixels(int twips)
+{
+    return static_cast<int>(std::lround(twips / static_cast<double>(TwipsPerPixel)));
+}
+
+QRect twipsToPixels(int left, int top, int width, int height)
+{
+    const int x = twipsToPixels(left);
+    const int y = twipsToPixels(top);
+    return {x, y, twipsToPixels(left + width) - x, twipsToPixels(top + height) - y};
+}
+
+namespace {
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::optional<QColor> colourOf(const Colour &colour)
+{
+    switch (colour.source) {
+    case Colour::Source::Rgb:
+        return QColor::fromRgb(colour.rgb);
+    case Colour::Source::System:
+        return QGuiApplication::palette().color(colour.role);
+    case Colour::Source::Default:
+        break;
+    }
+    return std::nullopt;
+}
+
+// Sets a colour for every state of the widget, disabled included: a control
+// that the screen colours keeps its colours whether or not it takes input.
+void setColour(QWidget *widget, QPalette::ColorRole role, const Colour &colour)
+{
+    if (const auto value = colourOf(colour)) {
+        QPalette palette = widget->palette();
+        palette.setColor(role, *value);
+        widget->setPalette(palette);
+    }
+}
+
+void applyFont(QWidget *widget, const std::optional<Font> &font)
+{
+    if (!font)
+        return; // the program's default face
+    QFont chosen(toQString(font->face));
+    chosen.setPointSizeF(font->points);
+    chosen.setWeight(static_cast<QFont::Weight>(font->weight));
+    chosen.setItalic(font->italic);
+    widget->setFont(chosen);
+}
+
+Qt::Alignment horizontal(Alignment alignment)
+{
+    return alignment == Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
+}
+
+// The client area: the screen's colour, with the star field drawn once at its
+// natural size from the top-left corner.
+class Surface : public QWidget {
+public:
+    Surface(const ScreenDescription &description, QWidget *parent)
+        : QWidget(parent)
+        , m_starField(picture(Picture::StarField))
+    {
+        setObjectName(QStringLiteral("surface"));
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setColour(this, QPalette::Window, description.backColor);
+        setColour(this, QPalette::WindowText, description.foreColor);
+        setFixedSize(twipsToPixels(description.clientWidth), twipsToPixels(description.clientHeight));
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), palette().window());
+        painter.drawPixmap(0, 0, m_starField);
+    }
+
+private:
+    QPixmap m_starField;
+};
+
+class ScreenLabel : public QLabel {
+public:
+    ScreenLabel(const Control &control, QWidget *parent)
+        : QLabel(parent)
+        , m_border(control.border)
+    {
+        // Plain text keeps every run of spaces as it stands.
+        setTextFormat(Qt::PlainText);
+        setText(control.text.toString());
+        setAutoFillBackground(true);
+        setColour(this, QPalette::Window, control.backColor);
+        setColour(this, QPalette::WindowText, control.foreColor);
+        applyFont(this, control.font);
+        // A line taller than its label is centred, so that what the label cuts
+        // is the empty room above and below the marks, not the letters.
+        const int height = twipsToPixels(control.height);
+        const Qt::Alignment vertical = fontMetrics().height() > height ? Qt::AlignVCenter : Qt::AlignTop;
+        setAlignment(horizontal(control.alignment) | vertical);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QLabel::paintEvent(event);
+        if (m_border) {
+            QPainter painter(this);
+            painter.setPen(Qt::black);
+            painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        }
+    }
+
+private:
+    bool m_border;
+};
+
+// Every button has the graphical style: a flat face in its colour inside a
+// bevel, an optional picture centred above the caption, and the access key
+// underlined.
+class ScreenButton : public QPushButton {
+public:
+    ScreenButton(const Control &control, QWidget *parent)
+        : QPushButton(control.text.toString(), parent)
+        , m_face(colourOf(control.backColor))
+    {
+        if (control.picture != Picture::None)
+            m_picture = picture(control.picture);
+        applyFont(this, control.font);
+        // Enter presses the focused button, as Space does.
+        setAutoDefault(true);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        const bool sunken = isDown();
+        const QBrush face(m_face.value_or(palette().color(QPalette::Button)));
+        qDrawWinButton(&painter, rect(), palette(), sunken, &face);
+
+        QRect content = rect().adjusted(3, 3, -3, -3);
+        if (sunken)
+            content.translate(1, 1);
+        QRect caption = content;
+        if (!m_picture.isNull()) {
+            const QSize size = m_picture.deviceIndependentSize().toSize();
+            const int block = size.height() + fontMetrics().height();
+            const int top = content.top() + (content.height() - block) / 2;
+            painter.drawPixmap(content.left() + (content.width() - size.width()) / 2, top, m_picture);
+            caption = QRect(content.left(), top + size.height(), content.width(), fontMetrics().height());
+        }
+        style()->drawItemText(&painter, caption, Qt::AlignCenter | Qt::TextShowMnemonic, palette(), isEnabled(), text(),
+            QPalette::ButtonText);
+        if (hasFocus()) {
+            painter.setPen(QPen(palette().color(QPalette::ButtonText), 1, Qt::DotLine));
+            painter.drawRect(content.adjusted(0, 0, -1, -1));
+        }
+    }
+
+private:
+    std::optional<QColor> m_face;
+    QPixmap m_picture;
+};
+
+QWidget *buildLabel(const Control &control, QWidget *parent)
+{
+    return new ScreenLabel(control, parent);
+}
+
+QWidget *buildTextBox(const Control &control, QWidget *parent)
+{
+    auto *field = new QLineEdit(control.text.toString(), parent);
+    field->setCursorPosition(0); // show the beginning of the text, not its end
+    setColour(field, QPalette::Base, control.backColor);
+    setColour(field, QPalette::Text, control.foreColor);
+    applyFont(field, control.font);
+    field->setAlignment(horizontal(control.alignment) | Qt::AlignVCenter);
+    field->setReadOnly(control.locked);
+    return field;
+}
+
+QWidget *buildButton(const Control &control, QWidget *parent)
+{
+    return new ScreenButton(control, parent);
+}
+
+QWidget *buildComboBox(const Control &control, QWidget *parent)
+{
+    auto *combo = new QComboBox(parent);
+    combo->setEditable(true);
+    // The field holds exactly what the user typed or picked: Enter adds
+    // nothing to the list and nothing completes a word the user is typing.
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr);
+    for (const QStringView item : control.items)
+        combo->addItem(item.toString());
+    combo->setCurrentIndex(-1);
+    combo->setEditText(control.text.toString());
+    setColour(combo, QPalette::Base, control.backColor);
+    setColour(combo, QPalette::Text, control.foreColor);
+    applyFont(combo, control.font);
+    return combo;
+}
+
+QWidget *buildImage(const Control &control, QWidget *parent)
+{
+    auto *image = new QLabel(parent);
+    image->setPixmap(picture(control.picture));
+    image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return image;
+}
+
+} // namespace
+
+namespace {
+QMargins s_frameMargins;
+}
+
+ScreenWindow::ScreenWindow(const ScreenDescription &description)
+    : QWidget(nullptr,
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    , m_description(description)
+{
+    setObjectName(toQString(description.name));
+    setWindowTitle(description.caption.toString());
+    setWindowIcon(duset::windowIcon(description.icon));
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize); // the frame cannot be resized
+    if (description.menu)
+        buildMenu(*description.menu);
+    m_surface = new Surface(description, this);
+    layout->addWidget(m_surface);
+
+    for (const Control &control : description.controls)
+        buildControl(control);
+    orderFocus();
+}
+
+QWidget *ScreenWindow::control(std::string_view name) const
+{
+    return m_surface->findChild<QWidget *>(toQString(name), Qt::FindDirectChildrenOnly);
+}
+
+QAction *ScreenWindow::menuEntry(std::string_view name) const
+{
+    return m_menuBar ? m_menuBar->findChild<QAction *>(toQString(name)) : nullptr;
+}
+
+void ScreenWindow::buildMenu(const Menu &menu)
+{
+    m_menuBar = new QMenuBar(this);
+    auto *dropDown = m_menuBar->addMenu(menu.caption.toString());
+    dropDown->setObjectName(toQString(menu.name));
+    for (const MenuEntry &entry : menu.entries) {
+        QAction *action
+            = entry.caption == u"-" ? dropDown->addSeparator() : dropDown->addAction(entry.caption.toString());
+        action->setObjectName(toQString(entry.name));
+    }
+    layout()->setMenuBar(m_menuBar);
+}
+
+QWidget *ScreenWindow::buildControl(const Control &control)
+{
+    QWidget *widget = nullptr;
+    switch (control.kind) {
+    case Control::Kind::Label:
+        widget = buildLabel(control, m_surface);
+        break;
+    case Control::Kind::TextBox:
+        widget = buildTextBox(control, m_surface);
+        break;
+    case Control::Kind::CommandButton:
+        widget = buildButton(control, m_surface);
+        break;
+    case Control::Kind::ComboBox:
+        widget = buildComboBox(control, m_surface);
+        break;
+    case Control::Kind::Image:
+        widget = buildImage(control, m_surface);
+        break;
+    }
+    widget->setObjectName(toQString(control.name));
+    widget->setGeometry(twipsToPixels(control.left, control.top, control.width, control.height));
+    widget->setEnabled(control.enabled);
+    widget->setProperty("tabIndex", control.tabIndex);
+    return widget;
+}
+
+void ScreenWindow::orderFocus()
+{
+    std::vector<std::pair<int, QWidget *>> chain;
+    for (const Control &control : m_description.controls) {
+        QWidget *widget = this->control(control.name);
+        if (widget->focusPolicy() & Qt::TabFocus)
+            chain.emplace_back(control.tabIndex, widget);
+    }
+    std::stable_sort(chain.begin(), chain.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1].second, chain[i].second);
+    const auto first
+        = std::find_if(chain.begin(), chain.end(), [](const auto &entry) { return entry.second->isEnabled(); });
+    if (first != chain.end())
+        first->second->setFocus(Qt::OtherFocusReason);
+}
+
+void ScreenWindow::place()
+{
+    layout()->activate(); // sizes the window and places the menu bar
+    const QSize size = this->size();
+    QPoint origin;
+    if (m_description.placement == Placement::Manual) {
+        // The stored position is that of the client area, below the menu bar.
+        origin
+            = QPoint(twipsToPixels(m_description.clientLeft), twipsToPixels(m_description.clientTop) - m_surface->y());
+    } else {
+        // Centred with its frame on the whole screen. The frame is known only
+        // once the window manager has framed a window, so the frame of the
+        // last window the program showed stands in for it.
+        const QRect desktop = QGuiApplication::primaryScreen()->geometry();
+        const QMargins frame = lastFrameMargins();
+        const QSize outer = size.grownBy(frame);
+        origin = desktop.topLeft()
+            + QPoint((desktop.width() - outer.width()) / 2, (desktop.height() - outer.height()) / 2)
+            + QPoint(frame.left(), frame.top());
+    }
+    setGeometry(QRect(origin, size));
+}
+
+QMargins ScreenWindow::lastFrameMargins()
+{
+    return s_frameMargins;
+}
+
+void ScreenWindow::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    emit closeRequested();
+}
+
+void ScreenWindow::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    if (const QWindow *handle = windowHandle()) {
+        const QMargins frame = handle->frameMargins();
+        if (!frame.isNull())
+            s_frameMargins = frame;
+    }
+}
+
+} // namespace duset

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "screendescription.h"
+
+#include <QMargins>
+#include <QWidget>
+
+#include <string_view>
+
+class QAction;
+class QMenuBar;
+
+namespace duset {
+
+inline constexpr int TwipsPerPixel = 15;
+
+// Edges are rounded, not sizes, so that neighbouring controls stay neighbours.
+int twipsToPixels(int twips);
+QRect twipsToPixels(int left, int top, int width, int height);
+
+// The window of a loaded screen: its frame, its menu bar if it has one, and the
+// client area with the star field and every control, all built from the
+// screen's description.
+class ScreenWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ScreenWindow(const ScreenDescription &description);
+
+    QWidget *surface() const { return m_surface; }
+    QMenuBar *menuBar() const { return m_menuBar; }
+    QWidget *control(std::string_view name) const;
+    QAction *menuEntry(std::string_view name) const;
+
+    // Moves the window where its placement rule puts it; called at every load.
+    void place();
+
+    static QMargins lastFrameMargins();
+
+signals:
+    // The close button of the title bar (or the window manager's close
+    // command). The window itself never closes: what follows is navigation.
+    void closeRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+
+private:
+    void buildMenu(const Menu &menu);
+    QWidget *buildControl(const Control &control);
+    void orderFocus();
+
+    const ScreenDescription &m_description;
+    QMenuBar *m_menuBar = nullptr;
+    QWidget *m_surface = nullptr;
+};
+
+} // namespace duset

@@ -1,0 +1,10 @@
+#pragma once
+
+namespace duset {
+
+// The screens keep the face names they were drawn with; each is mapped to an
+// installed look-alike that has Thai. Controls that name no face use the
+// program's default face. Call before the first widget is created.
+void installFonts();
+
+} // namespace duset

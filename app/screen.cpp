@@ -1,0 +1,56 @@
+#include "screen.h"
+
+#include "builder.h"
+#include "registry.h"
+
+#include <QAbstractButton>
+#include <QAction>
+
+#include <stdexcept>
+#include <string>
+
+namespace duset {
+
+Screen::Screen(ScreenRegistry &screens, ScreenId id, const ScreenDescription &description)
+    : m_screens(screens)
+    , m_id(id)
+    , m_description(description)
+{
+}
+
+Screen::~Screen() = default;
+
+QWidget *Screen::control(std::string_view name) const
+{
+    return m_window ? m_window->control(name) : nullptr;
+}
+
+void Screen::onClick(std::string_view name, std::function<void()> handler)
+{
+    auto guarded = [this, handler = std::move(handler)] { m_screens.runHandler(handler); };
+    if (QAction *entry = m_window->menuEntry(name)) {
+        QObject::connect(entry, &QAction::triggered, entry, guarded);
+        return;
+    }
+    auto *button = control<QAbstractButton>(name);
+    if (!button)
+        throw std::logic_error("no button or menu entry named " + std::string(name));
+    QObject::connect(button, &QAbstractButton::clicked, button, guarded);
+}
+
+void Screen::load()
+{
+    m_window = std::make_unique<ScreenWindow>(m_description);
+    QObject::connect(m_window.get(), &ScreenWindow::closeRequested, m_window.get(),
+        [this] { m_screens.runHandler([this] { m_screens.closeButton(m_id); }); });
+    m_window->place();
+    connectHandlers();
+    Form_Load();
+}
+
+void Screen::unload()
+{
+    m_screens.discard(m_window.release());
+}
+
+} // namespace duset

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "screendescription.h"
+
+#include <functional>
+#include <memory>
+#include <string_view>
+
+class QAction;
+
+namespace duset {
+
+class ScreenRegistry;
+class ScreenWindow;
+enum class ScreenId;
+
+// One screen's single instance. It lives in its registry slot from its first
+// reference to the end of the program; its window and controls exist only
+// while it is loaded.
+class Screen {
+public:
+    Screen(ScreenRegistry &screens, ScreenId id, const ScreenDescription &description);
+    virtual ~Screen();
+
+    Screen(const Screen &) = delete;
+    Screen &operator=(const Screen &) = delete;
+
+    ScreenId id() const { return m_id; }
+    const ScreenDescription &description() const { return m_description; }
+    bool isLoaded() const { return m_window != nullptr; }
+    ScreenWindow *window() const { return m_window.get(); }
+
+    // A control of the loaded screen, by its name in the description.
+    QWidget *control(std::string_view name) const;
+    template<typename Widget> Widget *control(std::string_view name) const
+    {
+        return qobject_cast<Widget *>(control(name));
+    }
+
+protected:
+    ScreenRegistry &screens() const { return m_screens; }
+
+    // The load step, after the window and controls are built and placed.
+    virtual void Form_Load() { }
+    // Connects the screen's handlers to its freshly built controls.
+    virtual void connectHandlers() { }
+
+    // Runs the handler, under the program's guard, on a click of the named
+    // button or the choice of the named menu entry.
+    void onClick(std::string_view name, std::function<void()> handler);
+
+private:
+    friend class ScreenRegistry;
+    void load();
+    void unload();
+
+    ScreenRegistry &m_screens;
+    const ScreenId m_id;
+    const ScreenDescription &m_description;
+    std::unique_ptr<ScreenWindow> m_window;
+};
+
+} // namespace duset

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QPalette>
+#include <QStringView>
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+// A screen is described once, as plain data in twips, and built afresh from
+// that description every time it is loaded.
+namespace duset {
+
+struct Font {
+    std::string_view face{};
+    double points = 0;
+    int weight = 400; // 700 is bold
+    bool italic = false;
+};
+
+struct Colour {
+    enum class Source { Default, Rgb, System };
+
+    Source source = Source::Default;
+    unsigned rgb = 0;
+    QPalette::ColorRole role = QPalette::NoRole;
+};
+
+constexpr Colour rgb(unsigned value)
+{
+    return {.source = Colour::Source::Rgb, .rgb = value};
+}
+
+constexpr Colour systemColour(QPalette::ColorRole role)
+{
+    return {.source = Colour::Source::System, .role = role};
+}
+
+enum class Picture { None, StarField, TitleFigure, PointingHand };
+enum class WindowIcon { Chart, Menu, Information };
+enum class Placement { Manual, CentreScreen };
+enum class Alignment { Left, Centre };
+
+struct Control {
+    enum class Kind { Label, TextBox, CommandButton, ComboBox, Image };
+
+    Kind kind = Kind::Label;
+    std::string_view name{};
+    QStringView text{}; // caption of a label or button, text of a field
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    std::optional<Font> font{}; // none: the program's default face
+    Colour foreColor{};
+    Colour backColor{};
+    Alignment alignment = Alignment::Left;
+    int tabIndex = 0;
+    bool enabled = true;
+    bool locked = false; // a field that can be focused and copied from but not edited
+    bool border = false; // a thin line around a label
+    std::span<const QStringView> items{}; // the list of a combo box
+    Picture picture = Picture::None;
+};
+
+struct MenuEntry {
+    std::string_view name{};
+    QStringView caption{}; // "-" is a separator line
+};
+
+struct Menu {
+    std::string_view name{};
+    QStringView caption{};
+    std::span<const MenuEntry> entries{};
+};
+
+struct ScreenDescription {
+    std::string_view name{};
+    QStringView caption{};
+    int clientLeft = 0; // used only with manual placement
+    int clientTop = 0;
+    int clientWidth = 0;
+    int clientHeight = 0;
+    Placement placement = Placement::Manual;
+    Colour backColor{};
+    Colour foreColor{}; // only for text drawn on the surface itself, of which there is none
+    WindowIcon icon = WindowIcon::Information;
+    std::optional<Menu> menu{};
+    std::span<const Control> controls{};
+};
+
+} // namespace duset

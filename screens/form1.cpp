@@ -1,0 +1,254 @@
+#include "form1.h"
+
+#include "builder.h"
+#include "messages.h"
+#include "registry.h"
+
+#include <QComboBox>
+
+namespace duset {
+
+namespace {
+
+constexpr QStringView Weekdays[] = {
+    u"วันอาทิตย์",
+    u"วันจันทร์",
+    u"วันอังคาร",
+    u"วันพุธ",
+    u"วันพฤหัส",
+    u"วันศุกร์",
+    u"วันเสาร์",
+};
+
+constexpr QStringView Months[] = {
+    u"เดือนมกราคม(เดือนยี่)",
+    u"เดือนกุมภาพันธ์",
+    u"เดือนมีนาคม",
+    u"เดือนเมษายน",
+    u"เดือนพฤษภาคม",
+    u"เดือนมิถุนายน",
+    u"เดือนกรกฎาคม",
+    u"เดือนสิงหาคม",
+    u"เดือนกันยายน",
+    u"เดือนตุลาคม",
+    u"เดือนพฤศจิกายน",
+    u"เดือนธันวาคม(เดือนอ้าย)",
+};
+
+constexpr QStringView Years[] = {
+    u"ปีชวด (หนู)",
+    u"ปีฉลู (วัว)",
+    u"ปีขาล (เสือ)",
+    u"ปีเถาะ (กระต่าย)",
+    u"ปีมะโรง (งูใหญ่)",
+    u"ปีมะเส็ง (งูเล็ก)",
+    u"ปีมะเมีย (ม้า)",
+    u"ปีมะแม (แพะ)",
+    u"ปีวอก (ลิง)",
+    u"ปีระกา (ไก่)",
+    u"ปีจอ (สุนัข)",
+    u"ปีกุน (หมู)",
+};
+
+constexpr Font Banner{.face = "AngsanaUPC", .points = 18, .weight = 700};
+constexpr Font Heading{.face = "AngsanaUPC", .points = 14.25, .weight = 700};
+constexpr Font Dialog{.face = "MS Sans Serif", .points = 8.25, .weight = 700};
+
+constexpr Colour White = rgb(0xFFFFFF);
+constexpr Colour Orange = rgb(0xFF8000);
+constexpr Colour Periwinkle = rgb(0x8080FF);
+
+using enum Control::Kind;
+
+constexpr Control Controls[] = {
+    {.kind = Label,
+        .name = "Label1",
+        .text = u"ตำราวรุณศ (ดูเศษ) ",
+        .left = -1042,
+        .top = 0,
+        .width = 7695,
+        .height = 615,
+        .font = Banner,
+        .foreColor = rgb(0x008000),
+        .backColor = rgb(0xFFFFC0),
+        .alignment = Alignment::Centre,
+        .tabIndex = 0,
+        .border = true},
+    {.kind = Label,
+        .name = "Label2",
+        .text = u"วัน",
+        .left = 480,
+        .top = 1920,
+        .width = 615,
+        .height = 255,
+        .font = Dialog,
+        .foreColor = White,
+        .backColor = Orange,
+        .alignment = Alignment::Centre,
+        .tabIndex = 1},
+    {.kind = Label,
+        .name = "Label3",
+        .text = u"เดือน",
+        .left = 480,
+        .top = 2520,
+        .width = 615,
+        .height = 255,
+        .font = Dialog,
+        .foreColor = White,
+        .backColor = Orange,
+        .alignment = Alignment::Centre,
+        .tabIndex = 2},
+    {.kind = Label,
+        .name = "Label4",
+        .text = u"ปีเกิด",
+        .left = 480,
+        .top = 3120,
+        .width = 615,
+        .height = 255,
+        .font = Dialog,
+        .foreColor = White,
+        .backColor = Orange,
+        .alignment = Alignment::Centre,
+        .tabIndex = 3},
+    {.kind = Label,
+        .name = "Label5",
+        .text = u"เลือก วัน เดือน ปีเกิด ของคุณ",
+        .left = 1005,
+        .top = 840,
+        .width = 3615,
+        .height = 375,
+        .font = Heading,
+        .foreColor = White,
+        .backColor = Orange,
+        .alignment = Alignment::Centre,
+        .tabIndex = 4},
+    {.kind = ComboBox,
+        .name = "Combo1",
+        .left = 1440,
+        .top = 1920,
+        .width = 1095,
+        .height = 330,
+        .tabIndex = 5,
+        .items = Weekdays},
+    {.kind = ComboBox,
+        .name = "Combo2",
+        .left = 1440,
+        .top = 2520,
+        .width = 2175,
+        .height = 330,
+        .tabIndex = 6,
+        .items = Months},
+    {.kind = ComboBox,
+        .name = "Combo3",
+        .left = 1440,
+        .top = 3120,
+        .width = 1575,
+        .height = 330,
+        .tabIndex = 7,
+        .items = Years},
+    {.kind = CommandButton,
+        .name = "Command1",
+        .text = u"&ทำนาย",
+        .left = 3960,
+        .top = 1440,
+        .width = 1095,
+        .height = 855,
+        .font = Dialog,
+        .backColor = Periwinkle,
+        .tabIndex = 8,
+        .picture = Picture::PointingHand},
+    {.kind = CommandButton,
+        .name = "Command2",
+        .text = u"&จบ",
+        .left = 3960,
+        .top = 3240,
+        .width = 1095,
+        .height = 495,
+        .font = Dialog,
+        .backColor = Periwinkle,
+        .tabIndex = 9},
+    {.kind = CommandButton,
+        .name = "Command3",
+        .text = u"ใ&ส่ข้อมูลใหม่",
+        .left = 3960,
+        .top = 2520,
+        .width = 1095,
+        .height = 495,
+        .font = Dialog,
+        .backColor = Periwinkle,
+        .tabIndex = 10},
+};
+
+constexpr ScreenDescription Description{
+    .name = "Form1",
+    .caption = u"กรอกข้อมูล > กดปุ่มทำนาย",
+    .clientLeft = 1830,
+    .clientTop = 2100,
+    .clientWidth = 5610,
+    .clientHeight = 4065,
+    .placement = Placement::Manual,
+    .backColor = rgb(0xE0E0E0),
+    .icon = WindowIcon::Chart,
+    .controls = Controls,
+};
+
+std::u16string_view utf16(const QString &text)
+{
+    return {reinterpret_cast<const char16_t *>(text.utf16()), static_cast<std::size_t>(text.size())};
+}
+
+QString toQString(std::u16string_view text)
+{
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+Form1::Form1(ScreenRegistry &screens)
+    : Screen(screens, ScreenId::Form1, Description)
+{
+}
+
+void Form1::Form_Load()
+{
+    Reckoning.DayValue = 0;
+    Reckoning.MonthValue = 0;
+    Reckoning.YearValue = 0.0;
+}
+
+void Form1::connectHandlers()
+{
+    onClick("Command1", [this] { Command1_Click(); });
+    onClick("Command2", [this] { Command2_Click(); });
+    onClick("Command3", [this] { Command3_Click(); });
+}
+
+void Form1::Command1_Click()
+{
+    const QString day = control<QComboBox>("Combo1")->currentText();
+    const QString month = control<QComboBox>("Combo2")->currentText();
+    const QString year = control<QComboBox>("Combo3")->currentText();
+    const ReckoningOutcome outcome = Reckon(utf16(day), utf16(month), utf16(year), Reckoning);
+    const bool verdict = outcome.kind == ReckoningOutcome::Kind::Verdict;
+    showMessage(window(),
+        {.title = toQString(outcome.title),
+            .text = toQString(outcome.text),
+            .icon = verdict ? QMessageBox::Information : QMessageBox::Warning});
+}
+
+void Form1::Command2_Click()
+{
+    screens().Unload(ScreenId::Form1);
+    screens().Show(MainMenu);
+}
+
+void Form1::Command3_Click()
+{
+    for (const char *name : {"Combo1", "Combo2", "Combo3"}) {
+        auto *list = control<QComboBox>(name);
+        list->setCurrentIndex(-1); // the arrow keys start from the top again, as on a fresh screen
+        list->clearEditText();
+    }
+}
+
+} // namespace duset

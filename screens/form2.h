@@ -1,0 +1,20 @@
+#pragma once
+
+#include "screen.h"
+
+namespace duset {
+
+// The order screen: the Thai order of days, months and years, numbered as the
+// reckoning counts them.
+class Form2 final : public Screen {
+public:
+    explicit Form2(ScreenRegistry &screens);
+
+protected:
+    void connectHandlers() override;
+
+private:
+    void Command1_Click();
+};
+
+} // namespace duset

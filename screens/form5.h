@@ -1,0 +1,19 @@
+#pragma once
+
+#include "screen.h"
+
+namespace duset {
+
+// Verse page 1: the verses of remainders 1 to 7.
+class Form5 final : public Screen {
+public:
+    explicit Form5(ScreenRegistry &screens);
+
+protected:
+    void connectHandlers() override;
+
+private:
+    void Command1_Click();
+};
+
+} // namespace duset

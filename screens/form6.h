@@ -1,0 +1,20 @@
+#pragma once
+
+#include "screen.h"
+
+namespace duset {
+
+// Verse page 2: the verses of remainders 8 to 10 and the closing stanzas.
+class Form6 final : public Screen {
+public:
+    explicit Form6(ScreenRegistry &screens);
+
+protected:
+    void connectHandlers() override;
+
+private:
+    void Command1_Click();
+    void Command2_Click();
+};
+
+} // namespace duset

@@ -1,0 +1,31 @@
+#include "screens.h"
+
+#include "form1.h"
+#include "form2.h"
+#include "form3.h"
+#include "form4.h"
+#include "form5.h"
+#include "form6.h"
+
+namespace duset {
+
+std::unique_ptr<Screen> createScreen(ScreenRegistry &screens, ScreenId id)
+{
+    switch (id) {
+    case ScreenId::Form1:
+        return std::make_unique<Form1>(screens);
+    case ScreenId::Form2:
+        return std::make_unique<Form2>(screens);
+    case ScreenId::Form3:
+        return std::make_unique<Form3>(screens);
+    case ScreenId::Form4:
+        return std::make_unique<Form4>(screens);
+    case ScreenId::Form5:
+        return std::make_unique<Form5>(screens);
+    case ScreenId::Form6:
+        return std::make_unique<Form6>(screens);
+    }
+    return nullptr;
+}
+
+} // namespace duset

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "registry.h"
+#include "screen.h"
+
+#include <memory>
+
+namespace duset {
+
+// Makes the single instance of a screen when its registry slot is first used.
+std::unique_ptr<Screen> createScreen(ScreenRegistry &screens, ScreenId id);
+
+} // namespace duset
