@@ -1,0 +1,303 @@
+#include "support.h"
+
+#include "form1.h"
+#include "reckoning.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+
+using namespace duset;
+using namespace duset::testing;
+
+namespace {
+
+QString q(std::u16string_view text)
+{
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+template<typename Row, std::size_t N> QStringList keysOf(const std::array<Row, N> &table)
+{
+    QStringList keys;
+    for (const auto &row : table)
+        keys << q(row.key);
+    return keys;
+}
+
+QStringList itemsOf(const QComboBox *list)
+{
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items << list->itemText(i);
+    return items;
+}
+
+QChar accessKey(const QAbstractButton *button)
+{
+    const QString caption = button->text();
+    return caption.at(caption.indexOf(u'&') + 1);
+}
+
+// The entry screen, opened from the main menu.
+class EntryScreen : public Program {
+public:
+    EntryScreen()
+    {
+        choose("m1");
+        QVERIFY(QTest::qWaitForWindowActive(window()));
+    }
+
+    ScreenWindow *window() const { return Program::window(ScreenId::Form1); }
+    Form1 &form() const { return *static_cast<Form1 *>(screens.peek(ScreenId::Form1)); }
+    QComboBox *list(int n) const { return control<QComboBox>(ScreenId::Form1, "Combo" + std::to_string(n)); }
+    QAbstractButton *button(int n) const
+    {
+        return control<QAbstractButton>(ScreenId::Form1, "Command" + std::to_string(n));
+    }
+    void pick(int n, int item) const
+    {
+        list(n)->setFocus();
+        for (int i = 0; i <= item; ++i)
+            QTest::keyClick(list(n), Qt::Key_Down);
+    }
+    QStringList texts() const { return {list(1)->currentText(), list(2)->currentText(), list(3)->currentText()}; }
+};
+
+} // namespace
+
+class TestEntryScreen : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { installProgramFonts(); }
+    void opensEmptyWithTheFocusInTheDayList();
+    void listsHoldTheTableKeysInOrder();
+    void tabFollowsTheTabIndexes();
+    void pickingPutsExactlyTheItemInTheField();
+    void typedTextStaysAsTyped();
+    void predictShowsTheVerse();
+    void predictOnAFreshScreenWarnsOfAllThree();
+    void predictAfterFreeTextWarns();
+    void clearEmptiesTheTextsOnly();
+    void accessKeys();
+    void enterAndSpacePressTheFocusedButton();
+    void finishingForgetsWhatWasEntered();
+    void messageBoxCanBeReadAndCopied();
+};
+
+void TestEntryScreen::opensEmptyWithTheFocusInTheDayList()
+{
+    EntryScreen screen;
+    QCOMPARE(screen.texts(), QStringList(3));
+    QCOMPARE(screen.window()->focusWidget(), screen.list(1));
+    for (int n = 1; n <= 3; ++n)
+        QCOMPARE(screen.list(n)->currentIndex(), -1);
+}
+
+void TestEntryScreen::listsHoldTheTableKeysInOrder()
+{
+    EntryScreen screen;
+    QCOMPARE(itemsOf(screen.list(1)), keysOf(DayTable));
+    QCOMPARE(itemsOf(screen.list(2)), keysOf(MonthTable));
+    QCOMPARE(itemsOf(screen.list(3)), keysOf(YearTable));
+    for (int n = 1; n <= 3; ++n)
+        QVERIFY(screen.list(n)->isEditable());
+}
+
+void TestEntryScreen::tabFollowsTheTabIndexes()
+{
+    EntryScreen screen;
+    const QList<QWidget *> cycle{
+        screen.list(2), screen.list(3), screen.button(1), screen.button(2), screen.button(3), screen.list(1)};
+    for (QWidget *next : cycle) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(screen.window()->focusWidget(), next);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(screen.window()->focusWidget(), screen.button(3));
+}
+
+void TestEntryScreen::pickingPutsExactlyTheItemInTheField()
+{
+    EntryScreen screen;
+    screen.pick(1, 3);
+    QCOMPARE(screen.list(1)->currentText(), q(DayTable[3].key));
+    // From the drop-down list with the mouse.
+    QComboBox *months = screen.list(2);
+    months->showPopup();
+    QAbstractItemView *view = months->view();
+    QTRY_VERIFY(view->isVisible());
+    const QModelIndex december = view->model()->index(11, 0);
+    view->scrollTo(december);
+    const QRect item = view->visualRect(december);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
+    QTRY_COMPARE(months->currentText(), q(MonthTable[11].key));
+    QCOMPARE(months->count(), 12);
+}
+
+void TestEntryScreen::typedTextStaysAsTyped()
+{
+    EntryScreen screen;
+    QComboBox *days = screen.list(1);
+    // The start of a weekday is not completed to the weekday.
+    const QString start = q(DayTable[3].key).left(4);
+    typeText(days->lineEdit(), start);
+    QCOMPARE(days->currentText(), start);
+    QCOMPARE(days->lineEdit()->selectedText(), QString());
+    // Enter keeps the text in the field and adds nothing to the list.
+    typeText(days->lineEdit(), u" free text"_qs);
+    QTest::keyClick(days->lineEdit(), Qt::Key_Return);
+    QCOMPARE(days->currentText(), start + u" free text"_qs);
+    QCOMPARE(days->count(), 7);
+    QCOMPARE(screen.visibleScreens(), std::vector{ScreenId::Form1});
+}
+
+void TestEntryScreen::predictShowsTheVerse()
+{
+    EntryScreen screen;
+    screen.pick(1, 3); // Wednesday 4
+    screen.pick(2, 0); // January 2
+    screen.pick(3, 11); // pig 12: 18, remainder 8
+    screen.click(ScreenId::Form1, "Command1");
+    QCOMPARE(screen.messages.size(), std::size_t(1));
+    const ShownMessage &shown = screen.messages.front();
+    QCOMPARE(shown.parent, screen.window());
+    QCOMPARE(shown.message.title, q(VerdictTitle));
+    QCOMPARE(shown.message.icon, QMessageBox::Information);
+    QCOMPARE(shown.message.text, q(VerseTable[7][0]) + u"\r\n"_qs + q(VerseTable[7][1]));
+    // The screen stays as it was.
+    QCOMPARE(screen.texts(), (QStringList{q(DayTable[3].key), q(MonthTable[0].key), q(YearTable[11].key)}));
+    QCOMPARE(screen.visibleScreens(), std::vector{ScreenId::Form1});
+    QCOMPARE(screen.form().Reckoning.Total, 8.0);
+}
+
+void TestEntryScreen::predictOnAFreshScreenWarnsOfAllThree()
+{
+    EntryScreen screen;
+    screen.click(ScreenId::Form1, "Command1");
+    QCOMPARE(screen.messages.size(), std::size_t(1));
+    const Message &message = screen.messages.front().message;
+    QCOMPARE(message.title, q(WarningTitle));
+    QCOMPARE(message.icon, QMessageBox::Warning);
+    QCOMPARE(message.text, q(WarningPrefix) + q(MissingDay) + q(MissingMonth) + q(MissingYear) + q(WarningSuffix));
+}
+
+void TestEntryScreen::predictAfterFreeTextWarns()
+{
+    EntryScreen screen;
+    screen.pick(1, 2); // Tuesday
+    screen.pick(2, 0);
+    screen.pick(3, 0);
+    screen.click(ScreenId::Form1, "Command1");
+    QCOMPARE(screen.messages.back().message.title, q(VerdictTitle));
+    // The day field now shows something that is no weekday: no verdict for
+    // Tuesday while the field says otherwise.
+    screen.list(1)->setFocus();
+    screen.list(1)->lineEdit()->selectAll();
+    typeText(screen.list(1)->lineEdit(), u"x"_qs);
+    screen.click(ScreenId::Form1, "Command1");
+    QCOMPARE(screen.messages.size(), std::size_t(2));
+    QCOMPARE(screen.messages.back().message.text, q(WarningPrefix) + q(MissingDay) + q(WarningSuffix));
+    QCOMPARE(screen.form().Reckoning.DayValue, 3);
+}
+
+void TestEntryScreen::clearEmptiesTheTextsOnly()
+{
+    EntryScreen screen;
+    screen.pick(1, 6);
+    screen.pick(2, 10);
+    screen.pick(3, 11);
+    screen.click(ScreenId::Form1, "Command1");
+    const ReckoningState before = screen.form().Reckoning;
+    screen.click(ScreenId::Form1, "Command3");
+    QCOMPARE(screen.texts(), QStringList(3));
+    QCOMPARE(screen.form().Reckoning.DayValue, before.DayValue);
+    QCOMPARE(screen.form().Reckoning.MonthValue, before.MonthValue);
+    QCOMPARE(screen.form().Reckoning.YearValue, before.YearValue);
+    QCOMPARE(screen.form().Reckoning.Total, before.Total);
+    // Clear also empties a field that alone had a text.
+    typeText(screen.list(2)->lineEdit(), u"abc"_qs);
+    screen.click(ScreenId::Form1, "Command3");
+    QCOMPARE(screen.texts(), QStringList(3));
+}
+
+void TestEntryScreen::accessKeys()
+{
+    EntryScreen screen;
+    QWidget *focus = screen.window()->focusWidget();
+    // Predict, by Alt and its underlined letter.
+    pressAccessKey(focus, accessKey(screen.button(1)));
+    QTRY_COMPARE(screen.messages.size(), std::size_t(1));
+    QCOMPARE(screen.messages.front().message.title, q(WarningTitle));
+    // Clear.
+    typeText(screen.list(1)->lineEdit(), u"abc"_qs);
+    pressAccessKey(focus, accessKey(screen.button(3)));
+    QTRY_COMPARE(screen.list(1)->currentText(), QString());
+    // Finish.
+    pressAccessKey(focus, accessKey(screen.button(2)));
+    QTRY_COMPARE(screen.visibleScreens(), std::vector{MainMenu});
+    QVERIFY(!screen.isLoaded(ScreenId::Form1));
+}
+
+void TestEntryScreen::enterAndSpacePressTheFocusedButton()
+{
+    EntryScreen screen;
+    screen.button(1)->setFocus();
+    QTest::keyClick(screen.button(1), Qt::Key_Return);
+    QTRY_COMPARE(screen.messages.size(), std::size_t(1));
+    QTest::keyClick(screen.button(1), Qt::Key_Space);
+    QTRY_COMPARE(screen.messages.size(), std::size_t(2));
+    // Enter in a list presses no button.
+    screen.list(3)->setFocus();
+    QTest::keyClick(screen.list(3)->lineEdit(), Qt::Key_Enter);
+    QCoreApplication::processEvents();
+    QCOMPARE(screen.messages.size(), std::size_t(2));
+    QCOMPARE(screen.visibleScreens(), std::vector{ScreenId::Form1});
+}
+
+void TestEntryScreen::finishingForgetsWhatWasEntered()
+{
+    EntryScreen screen;
+    screen.pick(1, 0);
+    screen.pick(2, 0);
+    screen.pick(3, 0);
+    screen.click(ScreenId::Form1, "Command1");
+    QVERIFY(screen.form().Reckoning.DayValue != 0);
+    screen.click(ScreenId::Form1, "Command2");
+    screen.choose("m1");
+    QCOMPARE(screen.texts(), QStringList(3));
+    QCOMPARE(screen.form().Reckoning.DayValue, 0);
+    QCOMPARE(screen.form().Reckoning.MonthValue, 0);
+    QCOMPARE(screen.form().Reckoning.YearValue, 0.0);
+    // The instance is the same one, which keeps its last total until a press:
+    // Sunday 1, January 2, rat 1.
+    QCOMPARE(screen.form().Reckoning.Total, 4.0);
+}
+
+void TestEntryScreen::messageBoxCanBeReadAndCopied()
+{
+    const Message verse{.title = q(VerdictTitle),
+        .text = q(VerseTable[1][0]) + u"\r\n"_qs + q(VerseTable[1][1]),
+        .icon = QMessageBox::Information};
+    auto box = createMessageBox(nullptr, verse);
+    QCOMPARE(box->windowTitle(), verse.title);
+    QCOMPARE(box->icon(), QMessageBox::Information);
+    QCOMPARE(box->buttons().size(), 1);
+    QCOMPARE(box->standardButton(box->buttons().front()), QMessageBox::Ok);
+    auto *label = box->findChild<QLabel *>(u"qt_msgbox_label"_qs);
+    QVERIFY(label);
+    QVERIFY(label->textInteractionFlags() & Qt::TextSelectableByMouse);
+    QCOMPARE(label->text(), verse.text); // shown with its CR LF line breaks as they are
+    box->show();
+    QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(box->buttons().front(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), verse.title + u"\r\n"_qs + verse.text);
+}
+
+QTEST_MAIN(TestEntryScreen)
+#include "tst_entryscreen.moc"

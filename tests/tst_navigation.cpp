@@ -1,0 +1,338 @@
+#include "support.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+
+using namespace duset;
+using namespace duset::testing;
+
+Q_DECLARE_METATYPE(duset::ScreenId)
+
+namespace {
+
+// A step of a route: a menu entry of the main menu, or a button of a screen.
+struct Step {
+    ScreenId screen;
+    const char *control;
+};
+
+using Route = std::vector<Step>;
+
+void take(Program &program, const Route &route)
+{
+    for (const Step &step : route) {
+        if (step.screen == MainMenu)
+            program.choose(step.control);
+        else
+            program.click(step.screen, step.control);
+        QCoreApplication::processEvents();
+    }
+}
+
+// Records, in order, when screens become visible or invisible.
+class ShowHideLog : public QObject {
+public:
+    ShowHideLog() { qApp->installEventFilter(this); }
+    ~ShowHideLog() override { qApp->removeEventFilter(this); }
+
+    QStringList entries;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *window = qobject_cast<ScreenWindow *>(watched);
+        if (window && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+            entries << (event->type() == QEvent::Show ? u"show "_qs : u"hide "_qs) + window->objectName();
+        return false;
+    }
+};
+
+QPoint clientTopLeft(const ScreenWindow *window)
+{
+    return window->surface()->mapToGlobal(QPoint(0, 0));
+}
+
+} // namespace
+
+class TestNavigation : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { installProgramFonts(); }
+    void startsOnTheMainMenu();
+    void windowAttributes_data();
+    void windowAttributes();
+    void routes_data();
+    void routes();
+    void mainMenuIsBuiltOnceAndComesBackWhereItWas();
+    void menuHidesTheMainMenuBeforeShowingItsTarget();
+    void orderScreenShowsTheMenuBeforeUnloadingItself();
+    void centredScreensAreCentredAtEveryLoad();
+    void closeButtonLeadsBackToTheMainMenu_data();
+    void closeButtonLeadsBackToTheMainMenu();
+    void closingTheMainMenuEndsTheProgram();
+    void escapeClosesNothing();
+    void endEndsAtOnce();
+    void separatorDoesNothing();
+    void menuByKeyboard();
+    void aFailingHandlerEndsTheProgram();
+};
+
+void TestNavigation::startsOnTheMainMenu()
+{
+    Program program;
+    QCOMPARE(program.visibleScreens(), std::vector{MainMenu});
+    for (ScreenId id : AllScreens) {
+        if (id != MainMenu)
+            QVERIFY(!program.screens.peek(id)); // no other slot is filled before its first reference
+    }
+    // The client area stands where the main menu's description puts it.
+    QCOMPARE(clientTopLeft(program.window(MainMenu)), QPoint(1065 / 15, 1650 / 15));
+}
+
+void TestNavigation::windowAttributes_data()
+{
+    QTest::addColumn<Route>("route");
+    QTest::addColumn<ScreenId>("screen");
+    QTest::addColumn<QSize>("clientSize");
+    QTest::addColumn<QColor>("backColor");
+    QTest::addColumn<int>("captionLength");
+    QTest::newRow("entry screen") << Route{{MainMenu, "m1"}} << ScreenId::Form1 << QSize(374, 271) << QColor(0xE0E0E0)
+                                  << 24;
+    QTest::newRow("order screen") << Route{{MainMenu, "m4"}} << ScreenId::Form2 << QSize(433, 459) << QColor(0xFFFFFF)
+                                  << 33;
+    QTest::newRow("history screen") << Route{{MainMenu, "m2"}} << ScreenId::Form3 << QSize(433, 459)
+                                    << QColor(Qt::black) << 22;
+    QTest::newRow("main menu") << Route{} << ScreenId::Form4 << QSize(395, 247) << QColor(0xC0FFC0) << 9;
+    QTest::newRow("verse page 1") << Route{{MainMenu, "m3"}} << ScreenId::Form5 << QSize(451, 478) << QColor(0xFFFFFF)
+                                  << 13;
+    QTest::newRow("verse page 2") << Route{{MainMenu, "m3"}, {ScreenId::Form5, "Command1"}} << ScreenId::Form6
+                                  << QSize(451, 478) << QColor(Qt::black) << 14; // ends in a space
+}
+
+void TestNavigation::windowAttributes()
+{
+    QFETCH(Route, route);
+    QFETCH(ScreenId, screen);
+    QFETCH(QSize, clientSize);
+    QFETCH(QColor, backColor);
+    QFETCH(int, captionLength);
+    Program program;
+    take(program, route);
+    const ScreenWindow *window = program.window(screen);
+    QVERIFY(window && window->isVisible());
+    QCOMPARE(window->windowTitle().size(), captionLength);
+    QCOMPARE(window->surface()->size(), clientSize);
+    QCOMPARE(window->surface()->palette().color(QPalette::Window), backColor);
+    QVERIFY(!window->windowIcon().isNull());
+    // A fixed dialog frame with a close button and nothing to minimise or
+    // maximise it.
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+    const Qt::WindowFlags flags = window->windowFlags();
+    QCOMPARE(flags & Qt::WindowType_Mask, Qt::Dialog);
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+}
+
+void TestNavigation::routes_data()
+{
+    QTest::addColumn<Route>("route");
+    QTest::addColumn<ScreenId>("visible");
+    const ScreenId menu = MainMenu;
+    using enum ScreenId;
+    QTest::newRow("predict") << Route{{menu, "m1"}} << Form1;
+    QTest::newRow("predict, finish") << Route{{menu, "m1"}, {Form1, "Command2"}} << menu;
+    QTest::newRow("history") << Route{{menu, "m2"}} << Form3;
+    QTest::newRow("history, close") << Route{{menu, "m2"}, {Form3, "Command2"}} << menu;
+    QTest::newRow("history, order") << Route{{menu, "m2"}, {Form3, "Command1"}} << Form2;
+    QTest::newRow("history, order, close") << Route{{menu, "m2"}, {Form3, "Command1"}, {Form2, "Command1"}} << menu;
+    QTest::newRow("order") << Route{{menu, "m4"}} << Form2;
+    QTest::newRow("order, close") << Route{{menu, "m4"}, {Form2, "Command1"}} << menu;
+    QTest::newRow("verses") << Route{{menu, "m3"}} << Form5;
+    QTest::newRow("verses, next") << Route{{menu, "m3"}, {Form5, "Command1"}} << Form6;
+    QTest::newRow("verses, next, back") << Route{{menu, "m3"}, {Form5, "Command1"}, {Form6, "Command1"}} << Form5;
+    QTest::newRow("verses, next, menu") << Route{{menu, "m3"}, {Form5, "Command1"}, {Form6, "Command2"}} << menu;
+    QTest::newRow("everywhere in turn") << Route{{menu, "m1"}, {Form1, "Command2"}, {menu, "m2"}, {Form3, "Command1"},
+        {Form2, "Command1"}, {menu, "m3"}, {Form5, "Command1"}, {Form6, "Command1"}, {Form5, "Command1"},
+        {Form6, "Command2"}, {menu, "m4"}}
+                                        << Form2;
+}
+
+void TestNavigation::routes()
+{
+    QFETCH(Route, route);
+    QFETCH(ScreenId, visible);
+    Program program;
+    take(program, route);
+    QCoreApplication::processEvents();
+    // Exactly the target is visible; the main menu stays loaded behind it;
+    // every other screen is loaded only while it is visible.
+    QCOMPARE(program.visibleScreens(), std::vector{visible});
+    QVERIFY(program.isLoaded(MainMenu));
+    for (ScreenId id : AllScreens) {
+        if (id != MainMenu)
+            QCOMPARE(program.isLoaded(id), id == visible);
+    }
+    QCOMPARE(program.ended.count(), 0);
+}
+
+void TestNavigation::mainMenuIsBuiltOnceAndComesBackWhereItWas()
+{
+    Program program;
+    ScreenWindow *menu = program.window(MainMenu);
+    menu->move(menu->pos() + QPoint(37, 23)); // where a person dragged it
+    const QPoint where = menu->pos();
+    take(program,
+        {{MainMenu, "m1"}, {ScreenId::Form1, "Command2"}, {MainMenu, "m2"}, {ScreenId::Form3, "Command2"},
+            {MainMenu, "m4"}, {ScreenId::Form2, "Command1"}, {MainMenu, "m3"}, {ScreenId::Form5, "Command1"},
+            {ScreenId::Form6, "Command2"}});
+    QCOMPARE(program.window(MainMenu), menu);
+    QVERIFY(menu->isVisible());
+    QCOMPARE(menu->pos(), where);
+}
+
+void TestNavigation::menuHidesTheMainMenuBeforeShowingItsTarget()
+{
+    Program program;
+    ShowHideLog log;
+    program.choose("m1");
+    QCOMPARE(log.entries, (QStringList{u"hide Form4"_qs, u"show Form1"_qs}));
+}
+
+void TestNavigation::orderScreenShowsTheMenuBeforeUnloadingItself()
+{
+    Program program;
+    program.choose("m4");
+    ShowHideLog log;
+    program.click(ScreenId::Form2, "Command1");
+    QCOMPARE(log.entries, (QStringList{u"show Form4"_qs, u"hide Form2"_qs}));
+    // Every other way back unloads its own screen first.
+    program.choose("m2");
+    log.entries.clear();
+    program.click(ScreenId::Form3, "Command2");
+    QCOMPARE(log.entries, (QStringList{u"hide Form3"_qs, u"show Form4"_qs}));
+}
+
+void TestNavigation::centredScreensAreCentredAtEveryLoad()
+{
+    Program program;
+    program.choose("m3");
+    const QRect desktop = QGuiApplication::primaryScreen()->geometry();
+    ScreenWindow *page = program.window(ScreenId::Form5);
+    const QPoint centre = page->frameGeometry().center();
+    QVERIFY2(
+        (centre - desktop.center()).manhattanLength() <= 2, qPrintable(u"%1,%2"_qs.arg(centre.x()).arg(centre.y())));
+    page->move(page->pos() + QPoint(50, 40));
+    take(program, {{ScreenId::Form5, "Command1"}, {ScreenId::Form6, "Command1"}});
+    QVERIFY(program.window(ScreenId::Form5) != page || !page->isVisible());
+    QCOMPARE(program.window(ScreenId::Form5)->frameGeometry().center(), centre);
+}
+
+void TestNavigation::closeButtonLeadsBackToTheMainMenu_data()
+{
+    QTest::addColumn<Route>("route");
+    QTest::addColumn<ScreenId>("screen");
+    QTest::newRow("entry screen") << Route{{MainMenu, "m1"}} << ScreenId::Form1;
+    QTest::newRow("order screen") << Route{{MainMenu, "m4"}} << ScreenId::Form2;
+    QTest::newRow("history screen") << Route{{MainMenu, "m2"}} << ScreenId::Form3;
+    QTest::newRow("verse page 1") << Route{{MainMenu, "m3"}} << ScreenId::Form5;
+    QTest::newRow("verse page 2") << Route{{MainMenu, "m3"}, {ScreenId::Form5, "Command1"}} << ScreenId::Form6;
+}
+
+void TestNavigation::closeButtonLeadsBackToTheMainMenu()
+{
+    QFETCH(Route, route);
+    QFETCH(ScreenId, screen);
+    Program program;
+    const QPoint where = program.window(MainMenu)->pos();
+    take(program, route);
+    program.window(screen)->close();
+    QCoreApplication::processEvents();
+    QVERIFY(!program.isLoaded(screen));
+    QCOMPARE(program.visibleScreens(), std::vector{MainMenu});
+    QCOMPARE(program.window(MainMenu)->pos(), where);
+    QCOMPARE(program.ended.count(), 0);
+}
+
+void TestNavigation::closingTheMainMenuEndsTheProgram()
+{
+    Program program;
+    program.window(MainMenu)->close();
+    QTRY_COMPARE(program.ended.count(), 1);
+    QCOMPARE(program.ended.first().first().toInt(), 0);
+    QVERIFY(!program.isLoaded(MainMenu));
+}
+
+void TestNavigation::escapeClosesNothing()
+{
+    Program program;
+    program.choose("m1");
+    QTest::keyClick(program.window(ScreenId::Form1)->focusWidget(), Qt::Key_Escape);
+    QCOMPARE(program.visibleScreens(), std::vector{ScreenId::Form1});
+}
+
+void TestNavigation::endEndsAtOnce()
+{
+    Program program;
+    take(program, {{MainMenu, "m1"}, {ScreenId::Form1, "Command2"}});
+    program.choose("end");
+    QCOMPARE(program.ended.count(), 1);
+    QCOMPARE(program.ended.first().first().toInt(), 0);
+    QVERIFY(program.visibleScreens().empty());
+    for (ScreenId id : AllScreens)
+        QVERIFY(!program.isLoaded(id));
+    // Nothing runs after the end: no screen can be shown again.
+    program.screens.Show(ScreenId::Form1);
+    QVERIFY(!program.isLoaded(ScreenId::Form1));
+}
+
+void TestNavigation::separatorDoesNothing()
+{
+    Program program;
+    QAction *line = program.window(MainMenu)->menuEntry("line");
+    QVERIFY(line && line->isSeparator());
+    const auto *dropDown = program.window(MainMenu)->findChild<QMenu *>(u"menu"_qs);
+    QStringList captions;
+    for (const QAction *entry : dropDown->actions())
+        captions << (entry->isSeparator() ? u"-"_qs : entry->objectName());
+    QCOMPARE(captions, (QStringList{u"m1"_qs, u"m2"_qs, u"m4"_qs, u"m3"_qs, u"-"_qs, u"end"_qs}));
+    line->trigger();
+    QCoreApplication::processEvents();
+    QCOMPARE(program.visibleScreens(), std::vector{MainMenu});
+}
+
+void TestNavigation::menuByKeyboard()
+{
+    Program program;
+    ScreenWindow *menu = program.window(MainMenu);
+    QVERIFY(QTest::qWaitForWindowActive(menu));
+    // Alt+L opens the menu; the underlined letter of an entry chooses it.
+    QTest::keyClick(menu, Qt::Key_L, Qt::AltModifier);
+    auto *dropDown = menu->findChild<QMenu *>(u"menu"_qs);
+    QTRY_VERIFY(dropDown->isVisible());
+    const QString entry = dropDown->actions().at(2)->text(); // m4: the order screen
+    const QChar key = entry.at(entry.indexOf(u'&') + 1);
+    QTest::sendKeyEvent(QTest::Click, dropDown, static_cast<Qt::Key>(key.unicode()), QString(key), Qt::NoModifier);
+    QTRY_COMPARE(program.visibleScreens(), std::vector{ScreenId::Form2});
+}
+
+void TestNavigation::aFailingHandlerEndsTheProgram()
+{
+    Program program;
+    program.screens.runHandler([] { throw std::runtime_error("the window system refused a window"); });
+    QCOMPARE(program.messages.size(), std::size_t(1));
+    QCOMPARE(program.messages.front().message.icon, QMessageBox::Critical);
+    QVERIFY(program.messages.front().message.text.contains(u"the window system refused a window"_qs));
+    QCOMPARE(program.ended.count(), 1);
+    QCOMPARE(program.ended.first().first().toInt(), 1);
+    QVERIFY(program.visibleScreens().empty());
+    // No handler runs after the end.
+    bool ran = false;
+    program.screens.runHandler([&ran] { ran = true; });
+    QVERIFY(!ran);
+}
+
+QTEST_MAIN(TestNavigation)
+#include "tst_navigation.moc"

@@ -1,0 +1,330 @@
+#include "support.h"
+
+#include <QComboBox>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRawFont>
+#include <QStyleOptionFrame>
+
+#include <map>
+
+using namespace duset;
+using namespace duset::testing;
+
+Q_DECLARE_METATYPE(duset::ScreenId)
+
+namespace {
+
+// The way from the main menu to each screen.
+void open(Program &program, ScreenId id)
+{
+    switch (id) {
+    case ScreenId::Form1:
+        program.choose("m1");
+        break;
+    case ScreenId::Form2:
+        program.choose("m4");
+        break;
+    case ScreenId::Form3:
+        program.choose("m2");
+        break;
+    case ScreenId::Form4:
+        break;
+    case ScreenId::Form5:
+        program.choose("m3");
+        break;
+    case ScreenId::Form6:
+        program.choose("m3");
+        program.click(ScreenId::Form5, "Command1");
+        break;
+    }
+    QCoreApplication::processEvents();
+}
+
+void addScreenRows()
+{
+    QTest::addColumn<ScreenId>("screen");
+    for (ScreenId id : AllScreens)
+        QTest::addRow("Form%d", static_cast<int>(id) + 1) << id;
+}
+
+QColor colourOf(const Colour &colour)
+{
+    return colour.source == Colour::Source::System ? QGuiApplication::palette().color(colour.role)
+                                                   : QColor::fromRgb(colour.rgb);
+}
+
+QRgb mostCommon(const QImage &image)
+{
+    std::map<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y)];
+    return std::max_element(counts.begin(), counts.end(), [](auto &a, auto &b) { return a.second < b.second; })->first;
+}
+
+int count(const QImage &image, QRgb colour)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += image.pixel(x, y) == colour;
+    return n;
+}
+
+// Pixels within a small distance of a colour: small letters are smoothed at
+// their edges, so few of their pixels carry the exact colour.
+int countNear(const QImage &image, QRgb colour)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            n += std::abs(qRed(pixel) - qRed(colour)) + std::abs(qGreen(pixel) - qGreen(colour))
+                    + std::abs(qBlue(pixel) - qBlue(colour))
+                < 48;
+        }
+    }
+    return n;
+}
+
+// The text as drawn: an access-key marker is not shown.
+QString shown(const QString &caption, bool mnemonic)
+{
+    if (!mnemonic)
+        return caption;
+    QString text = caption;
+    return text.remove(text.indexOf(u'&'), 1);
+}
+
+bool hasGlyph(const QFont &font, char32_t character)
+{
+    QStringList families = font.families();
+    if (families.isEmpty())
+        families << font.family();
+    for (const QString &family : families) {
+        QFont single = font;
+        single.setFamilies({family});
+        if (QRawFont::fromFont(single).supportsCharacter(character))
+            return true;
+    }
+    return false;
+}
+
+// Every text a control shows, with the width it has to show it in.
+struct ShownText {
+    QString name;
+    QString text;
+    QFont font;
+    int room;
+};
+
+std::vector<ShownText> textsOf(const Screen &screen)
+{
+    std::vector<ShownText> texts;
+    for (const Control &control : screen.description().controls) {
+        QWidget *widget = screen.control(control.name);
+        const QString name = QString::fromLatin1(control.name.data(), qsizetype(control.name.size()));
+        const QString text = control.text.toString();
+        switch (control.kind) {
+        case Control::Kind::Label:
+            texts.push_back({name, text, widget->font(), widget->width()});
+            break;
+        case Control::Kind::CommandButton:
+            texts.push_back({name, shown(text, true), widget->font(), widget->width() - 6});
+            break;
+        case Control::Kind::TextBox: {
+            auto *field = static_cast<QLineEdit *>(widget);
+            QStyleOptionFrame option;
+            option.initFrom(field);
+            option.lineWidth = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
+            const QRect inside = field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field);
+            texts.push_back({name, text, widget->font(), inside.width() - 4});
+            break;
+        }
+        case Control::Kind::ComboBox:
+            for (const QStringView item : control.items)
+                texts.push_back({name, item.toString(), widget->font(), -1}); // the list is as wide as it needs
+            break;
+        case Control::Kind::Image:
+            break;
+        }
+    }
+    return texts;
+}
+
+} // namespace
+
+class TestPictures : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { installProgramFonts(); }
+    void facesResolveToInstalledLookAlikes_data();
+    void facesResolveToInstalledLookAlikes();
+    void starFieldShowsWhereNothingCoversIt_data() { addScreenRows(); }
+    void starFieldShowsWhereNothingCoversIt();
+    void labelsAndButtonsShowTheirColours_data() { addScreenRows(); }
+    void labelsAndButtonsShowTheirColours();
+    void everyCharacterIsInTheFaceUsed_data() { addScreenRows(); }
+    void everyCharacterIsInTheFaceUsed();
+    void everyTextFitsItsControl_data() { addScreenRows(); }
+    void everyTextFitsItsControl();
+    void predictButtonShowsTheHandAboveItsCaption();
+    void controlsPastTheEdgeAreCutByTheWindow();
+};
+
+void TestPictures::facesResolveToInstalledLookAlikes_data()
+{
+    QTest::addColumn<QString>("face");
+    QTest::addColumn<QString>("installed");
+    QTest::newRow("title face") << u"AngsanaUPC"_qs << u"Norasi"_qs;
+    QTest::newRow("dialog face") << u"MS Sans Serif"_qs << u"Loma"_qs;
+    QTest::newRow("playful face") << u"Comic Sans MS"_qs << u"Comic Neue"_qs;
+    QTest::newRow("default face") << QString() << u"Noto Sans Thai UI"_qs;
+}
+
+void TestPictures::facesResolveToInstalledLookAlikes()
+{
+    QFETCH(QString, face);
+    QFETCH(QString, installed);
+    const QFont font = face.isEmpty() ? QApplication::font() : QFont(face);
+    QCOMPARE(QFontInfo(font).family(), installed);
+}
+
+void TestPictures::starFieldShowsWhereNothingCoversIt()
+{
+    QFETCH(ScreenId, screen);
+    Program program;
+    open(program, screen);
+    const ScreenWindow *window = program.window(screen);
+    const QImage drawn = window->surface()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage stars = QImage(u":/assets/starfield.gif"_qs).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(stars.size(), QSize(640, 480));
+    QRegion covered;
+    for (const QWidget *child : window->surface()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        covered += child->geometry();
+    int compared = 0;
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            if (covered.contains(QPoint(x, y)))
+                continue;
+            QVERIFY2(drawn.pixel(x, y) == stars.pixel(x, y), qPrintable(u"at %1,%2"_qs.arg(x).arg(y)));
+            ++compared;
+        }
+    }
+    QVERIFY(compared > drawn.width() * drawn.height() / 4);
+    QVERIFY(count(drawn, qRgb(0x98, 0x98, 0x98)) > 0); // some stars are in sight
+}
+
+void TestPictures::labelsAndButtonsShowTheirColours()
+{
+    QFETCH(ScreenId, screen);
+    Program program;
+    open(program, screen);
+    const Screen &instance = *program.screens.peek(screen);
+    const QImage drawn = program.window(screen)->surface()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect client = drawn.rect();
+    for (const Control &control : instance.description().controls) {
+        if (control.kind != Control::Kind::Label && control.kind != Control::Kind::CommandButton
+            && control.kind != Control::Kind::TextBox)
+            continue;
+        if (control.backColor.source == Colour::Source::Default)
+            continue;
+        const QRect area = instance.control(control.name)->geometry() & client;
+        const QImage part = drawn.copy(area);
+        QCOMPARE(QColor(mostCommon(part)), colourOf(control.backColor));
+        if (control.foreColor.source != Colour::Source::Default && !control.text.isEmpty())
+            QVERIFY2(countNear(part, colourOf(control.foreColor).rgb()) > 5, control.name.data());
+    }
+}
+
+void TestPictures::everyCharacterIsInTheFaceUsed()
+{
+    QFETCH(ScreenId, screen);
+    Program program;
+    open(program, screen);
+    std::vector<ShownText> texts = textsOf(*program.screens.peek(screen));
+    const ScreenWindow *window = program.window(screen);
+    if (window->menuBar()) {
+        for (const QAction *entry : window->menuBar()->findChildren<QAction *>())
+            texts.push_back({entry->objectName(), shown(entry->text(), entry->text().contains(u'&')),
+                window->menuBar()->font(), -1});
+    }
+    for (const ShownText &text : texts) {
+        for (const char32_t character : text.text.toUcs4())
+            QVERIFY2(hasGlyph(text.font, character),
+                qPrintable(u"%1: U+%2"_qs.arg(text.name).arg(quint32(character), 4, 16, QChar(u'0'))));
+    }
+}
+
+void TestPictures::everyTextFitsItsControl()
+{
+    QFETCH(ScreenId, screen);
+    Program program;
+    open(program, screen);
+    for (const ShownText &text : textsOf(*program.screens.peek(screen))) {
+        if (text.room < 0)
+            continue;
+        const int width = QFontMetrics(text.font).horizontalAdvance(text.text);
+        QVERIFY2(width <= text.room, qPrintable(u"%1 needs %2 of %3"_qs.arg(text.name).arg(width).arg(text.room)));
+    }
+}
+
+void TestPictures::predictButtonShowsTheHandAboveItsCaption()
+{
+    Program program;
+    open(program, ScreenId::Form1);
+    QWidget *button = program.control(ScreenId::Form1, "Command1");
+    button->clearFocus(); // no focus mark across the picture
+    const QImage drawn = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QRect cuff; // the navy cuff of the pointing hand
+    QRect caption; // the dark letters below it
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 3; x < drawn.width() - 3; ++x) {
+            if (drawn.pixel(x, y) == qRgb(0, 0, 0x80))
+                cuff |= QRect(x, y, 1, 1);
+        }
+    }
+    QVERIFY(!cuff.isEmpty());
+    for (int y = cuff.bottom() + 1; y < drawn.height() - 3; ++y) {
+        for (int x = 3; x < drawn.width() - 3; ++x) {
+            if (qGray(drawn.pixel(x, y)) < 60)
+                caption |= QRect(x, y, 1, 1);
+        }
+    }
+    QVERIFY(!caption.isEmpty());
+    const double middle = (drawn.width() - 1) / 2.0;
+    QVERIFY(std::abs(cuff.center().x() + 0.5 * (cuff.width() % 2 == 0) - middle) <= 1.0);
+    QVERIFY(std::abs(caption.center().x() - middle) <= 2.0);
+    QVERIFY(caption.top() > cuff.bottom());
+}
+
+void TestPictures::controlsPastTheEdgeAreCutByTheWindow()
+{
+    Program program;
+    open(program, ScreenId::Form1);
+    // The banner starts left of the client area and ends right of it; what
+    // shows is its middle, with its caption on the middle of the window.
+    QWidget *banner = program.control(ScreenId::Form1, "Label1");
+    QCOMPARE(banner->geometry(), twipsToPixels(-1042, 0, 7695, 615));
+    const QImage drawn
+        = program.window(ScreenId::Form1)->surface()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QRect letters;
+    for (int y = 0; y < banner->height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            if (drawn.pixel(x, y) == qRgb(0, 0x80, 0))
+                letters |= QRect(x, y, 1, 1);
+    QVERIFY(!letters.isEmpty());
+    const int bannerMiddle = banner->geometry().center().x();
+    QVERIFY(std::abs(letters.center().x() - bannerMiddle) <= 6);
+    // Both ends of the visible banner are pale yellow right to the edge.
+    QCOMPARE(drawn.pixel(0, banner->height() / 2), qRgb(0xFF, 0xFF, 0xC0));
+    QCOMPARE(drawn.pixel(drawn.width() - 1, banner->height() / 2), qRgb(0xFF, 0xFF, 0xC0));
+}
+
+QTEST_MAIN(TestPictures)
+#include "tst_pictures.moc"
