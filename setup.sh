@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Installs what is missing on a Debian 12 machine, builds duset, and then
+# starts it (./setup.sh run) or runs every test (./setup.sh test).
+# Run it as root, or as a user who may use sudo: only the installation of
+# Debian packages needs root.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+mode=${1:-}
+case $mode in
+run | test) ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
+
+# What building and running need: the compiler and build tools, Qt 6, the
+# X client library for keeping windows out of the task bar, and the Thai
+# faces the screens are drawn in.
+packages=(
+    cmake g++ ninja-build pkg-config
+    qt6-base-dev libgl-dev libxcb1-dev
+    fonts-thai-tlwg fonts-noto-core fonts-noto-ui-core fonts-comic-neue
+)
+
+as_root() {
+    if [[ $EUID -eq 0 ]]; then
+        "$@"
+    else
+        sudo "$@"
+    fi
+}
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+done
+if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    as_root apt-get update
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build --parallel
+
+if [[ $mode == test ]]; then
+    QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure --parallel 2
+    exit
+fi
+
+if [[ -z ${DISPLAY:-} && -z ${WAYLAND_DISPLAY:-} ]]; then
+    cat >&2 <<'TEXT'
+duset is built (build/duset) but there is no display to show it on.
+On a machine without a screen, run it on a virtual one:
+    apt-get install xvfb xauth && xvfb-run -a build/duset
+TEXT
+    exit 1
+fi
+exec build/duset
