@@ -272,6 +272,7 @@ ScreenWindow::ScreenWindow(const ScreenDescription &description)
 
     for (const Control &control : description.controls)
         buildControl(control);
+    nameFieldsByTheirLabels();
     orderFocus();
 }
 
@@ -323,6 +324,28 @@ QWidget *ScreenWindow::buildControl(const Control &control)
     widget->setEnabled(control.enabled);
     widget->setProperty("tabIndex", control.tabIndex);
     return widget;
+}
+
+// A field has no caption of its own: a person reads the label that stands on
+// its top line to its left, and a screen reader should say the same. As the
+// field's buddy, that label names it and is its "labelled by" relation, which
+// screen readers follow.
+void ScreenWindow::nameFieldsByTheirLabels()
+{
+    const auto rightEdge = [](const Control &control) { return control.left + control.width; };
+    for (const Control &field : m_description.controls) {
+        if (field.kind != Control::Kind::ComboBox && field.kind != Control::Kind::TextBox)
+            continue;
+        const Control *beside = nullptr;
+        for (const Control &label : m_description.controls) {
+            if (label.kind == Control::Kind::Label && label.top == field.top && rightEdge(label) <= field.left
+                && (!beside || rightEdge(label) > rightEdge(*beside)))
+                beside = &label;
+        }
+        if (!beside)
+            continue;
+        static_cast<QLabel *>(control(beside->name))->setBuddy(control(field.name));
+    }
 }
 
 void ScreenWindow::orderFocus()

@@ -49,6 +49,7 @@ protected:
 private:
     void buildMenu(const Menu &menu);
     QWidget *buildControl(const Control &control);
+    void nameFieldsByTheirLabels();
     void orderFocus();
 
     const ScreenDescription &m_description;

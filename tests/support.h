@@ -107,6 +107,32 @@ inline void typeText(QWidget *target, const QString &text)
     }
 }
 
+// Opens a screen the way a person reaches it from the main menu.
+inline void openScreen(const Program &program, ScreenId id)
+{
+    switch (id) {
+    case ScreenId::Form1:
+        program.choose("m1");
+        break;
+    case ScreenId::Form2:
+        program.choose("m4");
+        break;
+    case ScreenId::Form3:
+        program.choose("m2");
+        break;
+    case ScreenId::Form4:
+        break;
+    case ScreenId::Form5:
+        program.choose("m3");
+        break;
+    case ScreenId::Form6:
+        program.choose("m3");
+        program.click(ScreenId::Form5, "Command1");
+        break;
+    }
+    QCoreApplication::processEvents();
+}
+
 // The fonts the program installs before its first window.
 inline void installProgramFonts()
 {
