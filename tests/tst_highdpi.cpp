@@ -1,0 +1,207 @@
+#include "support.h"
+
+#include "assets.h"
+
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QStyleOptionFrame>
+
+#include <map>
+
+using namespace duset;
+using namespace duset::testing;
+
+Q_DECLARE_METATYPE(duset::ScreenId)
+
+// Every screen on a screen with two device pixels to each pixel, as on a
+// high-density display: the layout, the texts and the star field must stay as
+// they are at one device pixel to each pixel, only sharper.
+
+namespace {
+
+constexpr int Ratio = 2;
+
+void addScreenRows()
+{
+    QTest::addColumn<ScreenId>("screen");
+    for (ScreenId id : AllScreens)
+        QTest::addRow("Form%d", static_cast<int>(id) + 1) << id;
+}
+
+QImage grabbed(QWidget *widget)
+{
+    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QRect devicePixels(const QRect &rect)
+{
+    return {rect.topLeft() * Ratio, rect.size() * Ratio};
+}
+
+// Where a colour occurs in a picture.
+QRect extentOf(const QImage &image, QRgb colour)
+{
+    QRect extent;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) == colour)
+                extent |= QRect(x, y, 1, 1);
+    return extent;
+}
+
+QRgb mostCommon(const QImage &image)
+{
+    std::map<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y)];
+    return std::max_element(counts.begin(), counts.end(), [](auto &a, auto &b) { return a.second < b.second; })->first;
+}
+
+// The room a control gives its text, in pixels, and the text as it is drawn.
+std::pair<int, QString> roomFor(const Control &control, QWidget *widget)
+{
+    switch (control.kind) {
+    case Control::Kind::Label:
+        return {widget->width(), control.text.toString()};
+    case Control::Kind::CommandButton: {
+        QString caption = control.text.toString();
+        return {widget->width() - 6, caption.remove(caption.indexOf(u'&'), 1)};
+    }
+    case Control::Kind::TextBox: {
+        auto *field = static_cast<QLineEdit *>(widget);
+        QStyleOptionFrame option;
+        option.initFrom(field);
+        option.lineWidth = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
+        const QRect inside = field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field);
+        return {inside.width() - 4, control.text.toString()};
+    }
+    case Control::Kind::ComboBox:
+    case Control::Kind::Image:
+        break;
+    }
+    return {-1, QString()};
+}
+
+} // namespace
+
+class TestHighDpi : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void controlsKeepTheirPlaces_data() { addScreenRows(); }
+    void controlsKeepTheirPlaces();
+    void starFieldCoversTheClientAreaAtItsNaturalSize_data() { addScreenRows(); }
+    void starFieldCoversTheClientAreaAtItsNaturalSize();
+    void everyTextFitsItsControl_data() { addScreenRows(); }
+    void everyTextFitsItsControl();
+    void buttonPicturesKeepTheirNaturalSize();
+};
+
+void TestHighDpi::initTestCase()
+{
+    installProgramFonts();
+    QCOMPARE(qApp->devicePixelRatio(), qreal(Ratio));
+}
+
+void TestHighDpi::controlsKeepTheirPlaces()
+{
+    QFETCH(ScreenId, screen);
+    Program program;
+    openScreen(program, screen);
+    ScreenWindow *window = program.window(screen);
+    QCOMPARE(window->devicePixelRatio(), qreal(Ratio));
+    const ScreenDescription &description = program.screens.peek(screen)->description();
+    QCOMPARE(window->surface()->size(), twipsToPixels(0, 0, description.clientWidth, description.clientHeight).size());
+    if (QMenuBar *bar = window->menuBar())
+        QCOMPARE(window->surface()->y(), bar->height());
+    else
+        QCOMPARE(window->surface()->pos(), QPoint(0, 0));
+
+    // Each control stands where its twips put it, and is drawn there, in
+    // twice as many device pixels: an opaque control shows its colour over
+    // its whole place.
+    const QImage drawn = grabbed(window->surface());
+    QCOMPARE(drawn.size(), window->surface()->size() * Ratio);
+    for (const Control &control : description.controls) {
+        QWidget *widget = window->control(control.name);
+        QCOMPARE(widget->geometry(), twipsToPixels(control.left, control.top, control.width, control.height));
+        if (control.backColor.source != Colour::Source::Rgb || control.kind == Control::Kind::ComboBox)
+            continue;
+        const QRect place = devicePixels(widget->geometry()) & drawn.rect();
+        QCOMPARE(QColor(mostCommon(drawn.copy(place))), QColor::fromRgb(control.backColor.rgb));
+    }
+}
+
+void TestHighDpi::starFieldCoversTheClientAreaAtItsNaturalSize()
+{
+    QFETCH(ScreenId, screen);
+    Program program;
+    openScreen(program, screen);
+    QWidget *surface = program.window(screen)->surface();
+    const QImage drawn = grabbed(surface);
+    const QImage stars = QImage(u":/assets/starfield.gif"_qs).convertToFormat(QImage::Format_RGB32);
+    QRegion covered;
+    for (const QWidget *child : surface->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        covered += devicePixels(child->geometry());
+    // Every device pixel that no control covers shows the picture's pixel at
+    // half its coordinates: the picture is 640 x 480 pixels on screen and
+    // reaches past every client area, right to the bottom-right corner.
+    int compared = 0;
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            if (covered.contains(QPoint(x, y)))
+                continue;
+            QVERIFY2(drawn.pixel(x, y) == stars.pixel(x / Ratio, y / Ratio), qPrintable(u"at %1,%2"_qs.arg(x).arg(y)));
+            ++compared;
+        }
+    }
+    QVERIFY(compared > drawn.width() * drawn.height() / 4);
+}
+
+void TestHighDpi::everyTextFitsItsControl()
+{
+    QFETCH(ScreenId, screen);
+    Program program;
+    openScreen(program, screen);
+    const Screen &instance = *program.screens.peek(screen);
+    for (const Control &control : instance.description().controls) {
+        QWidget *widget = instance.control(control.name);
+        const auto [room, text] = roomFor(control, widget);
+        if (room < 0)
+            continue;
+        // Measured for this screen: text laid out for two device pixels to
+        // each pixel is not hinted, so it may be wider than on a plain screen.
+        const int width = QFontMetrics(widget->font(), widget).horizontalAdvance(text);
+        QVERIFY2(width <= room,
+            qPrintable(u"%1 needs %2 of %3"_qs.arg(QString::fromLatin1(control.name)).arg(width).arg(room)));
+    }
+}
+
+void TestHighDpi::buttonPicturesKeepTheirNaturalSize()
+{
+    // The navy cuff of the predict button's hand spans twice as many device
+    // pixels as the picture has pixels.
+    Program program;
+    openScreen(program, ScreenId::Form1);
+    QWidget *button = program.control(ScreenId::Form1, "Command1");
+    button->clearFocus(); // no focus mark across the picture
+    const QRgb navy = qRgb(0, 0, 0x80);
+    const QRect drawn = extentOf(grabbed(button), navy);
+    const QRect source = extentOf(picture(Picture::PointingHand).toImage().convertToFormat(QImage::Format_RGB32), navy);
+    QVERIFY(!source.isEmpty());
+    QCOMPARE(drawn.size(), source.size() * Ratio);
+}
+
+int main(int argc, char *argv[])
+{
+    // Whatever screen the test runs on.
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(Ratio));
+    QApplication app(argc, argv);
+    TestHighDpi test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_highdpi.moc"
