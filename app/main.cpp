@@ -7,6 +7,9 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationVersion(QStringLiteral(DUSET_VERSION));
+    // Lets the desktop match the windows to the installed desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral(DUSET_APP_ID));
     // The registry decides when the program ends: a hidden main menu is still
     // a loaded screen, which Qt's last-window rule would not know.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,0 +1,55 @@
+# cmake -DBUILD_DIR=... -DPREFIX=... -DAPP_ID=... -DVERSION=... -P check_install.cmake
+#
+# Installs the built program into PREFIX, as `cmake --install` does for a
+# person, and checks what lands there with the validators that software
+# centres and menus trust.
+
+function(run)
+    execute_process(COMMAND ${ARGV} RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
+    message("$ ${ARGV}\n${output}")
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "failed (${status}): ${ARGV}")
+    endif()
+endfunction()
+
+function(expect_png file size)
+    if(NOT EXISTS ${file})
+        message(FATAL_ERROR "not installed: ${file}")
+    endif()
+    # The PNG signature, then the IHDR chunk with width and height.
+    file(READ ${file} header HEX LIMIT 24)
+    string(SUBSTRING "${header}" 0 16 signature)
+    string(SUBSTRING "${header}" 32 16 dimensions)
+    math(EXPR side "${size}" OUTPUT_FORMAT HEXADECIMAL)
+    string(REGEX REPLACE "^0x" "" side "${side}")
+    string(LENGTH "${side}" digits)
+    math(EXPR padding "8 - ${digits}")
+    string(REPEAT "0" ${padding} zeros)
+    set(wanted "${zeros}${side}${zeros}${side}")
+    if(NOT signature STREQUAL "89504e470d0a1a0a" OR NOT dimensions STREQUAL wanted)
+        message(FATAL_ERROR "${file} is not a ${size} x ${size} PNG (${header})")
+    endif()
+endfunction()
+
+file(REMOVE_RECURSE ${PREFIX})
+run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX})
+
+set(desktop ${PREFIX}/share/applications/${APP_ID}.desktop)
+set(metainfo ${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml)
+foreach(file ${PREFIX}/bin/duset ${desktop} ${metainfo})
+    if(NOT EXISTS ${file})
+        message(FATAL_ERROR "not installed: ${file}")
+    endif()
+endforeach()
+expect_png(${PREFIX}/share/icons/hicolor/16x16/apps/${APP_ID}.png 16)
+expect_png(${PREFIX}/share/icons/hicolor/32x32/apps/${APP_ID}.png 32)
+
+file(STRINGS ${metainfo} release REGEX "<release ")
+if(NOT release MATCHES "version=\"${VERSION}\"")
+    message(FATAL_ERROR "the metainfo's release is not version ${VERSION}: ${release}")
+endif()
+
+run(desktop-file-validate ${desktop})
+run(appstreamcli validate --no-net ${metainfo})
+# The tree as a whole: the metainfo's launchable and icon are found beside it.
+run(appstreamcli validate-tree --no-net ${PREFIX})
