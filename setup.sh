@@ -17,13 +17,14 @@ esac
 
 # What building and running need: the compiler and build tools, Qt 6, the
 # X client library for keeping windows out of the task bar, and the Thai
-# faces the screens are drawn in; and what the test of the installed files
-# uses: the desktop-entry and AppStream validators.
+# faces the screens are drawn in; and what the tests of the installed files
+# and of the Debian package use: the desktop-entry and AppStream validators
+# and dpkg-shlibdeps.
 packages=(
     cmake g++ ninja-build pkg-config
     qt6-base-dev libgl-dev libxcb1-dev
     fonts-thai-tlwg fonts-noto-core fonts-noto-ui-core fonts-comic-neue
-    desktop-file-utils appstream
+    desktop-file-utils appstream dpkg-dev
 )
 
 as_root() {

@@ -1,0 +1,39 @@
+# cmake -DBUILD_DIR=... -DOUTPUT=... -DAPP_ID=... -P check_package.cmake
+#
+# Builds the Debian package with CPack and reads it back: its dependencies
+# must name the libraries the program file links to and the Thai fonts, and
+# it must carry the program and its desktop files.
+
+file(REMOVE_RECURSE ${OUTPUT})
+execute_process(COMMAND cpack -G DEB --config ${BUILD_DIR}/CPackConfig.cmake -B ${OUTPUT}
+    RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
+message("${output}")
+file(GLOB packages ${OUTPUT}/*.deb)
+list(LENGTH packages count)
+if(NOT status EQUAL 0 OR NOT count EQUAL 1)
+    message(FATAL_ERROR "cpack made no package")
+endif()
+
+execute_process(COMMAND dpkg-deb --field ${packages} Package Version Depends Section OUTPUT_VARIABLE fields
+    COMMAND_ERROR_IS_FATAL ANY)
+execute_process(COMMAND dpkg-deb --contents ${packages} OUTPUT_VARIABLE contents COMMAND_ERROR_IS_FATAL ANY)
+message("${fields}\n${contents}")
+
+# Found by dpkg-shlibdeps in the program file, not written by hand.
+foreach(library libqt6widgets6 libqt6gui6 libqt6core6 libstdc\\+\\+6 libc6)
+    if(NOT fields MATCHES "Depends:.*${library} \\(>= ")
+        message(FATAL_ERROR "the package does not depend on ${library}")
+    endif()
+endforeach()
+foreach(font fonts-thai-tlwg fonts-noto-core fonts-noto-ui-core fonts-comic-neue)
+    if(NOT fields MATCHES "Depends:.*${font}")
+        message(FATAL_ERROR "the package does not depend on ${font}")
+    endif()
+endforeach()
+foreach(file ./usr/bin/duset ./usr/share/applications/${APP_ID}.desktop ./usr/share/metainfo/${APP_ID}.metainfo.xml
+        ./usr/share/icons/hicolor/16x16/apps/${APP_ID}.png ./usr/share/icons/hicolor/32x32/apps/${APP_ID}.png)
+    string(FIND "${contents}" " ${file}\n" found)
+    if(found EQUAL -1)
+        message(FATAL_ERROR "the package does not carry ${file}")
+    endif()
+endforeach()
