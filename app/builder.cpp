@@ -380,11 +380,12 @@ void ScreenWindow::closeEvent(QCloseEvent *event)
     emit closeRequested();
 }
 
-void ScreenWindow::moveEvent(QMoveEvent *event)
+void ScreenWindow::changeEvent(QEvent *event)
 {
-    QWidget::moveEvent(event);
-    if (const QWindow *handle = windowHandle()) {
-        const QMargins frame = handle->frameMargins();
+    QWidget::changeEvent(event);
+    // By the time a window is active, the window manager has framed it.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
         if (!frame.isNull())
             s_frameMargins = frame;
     }
