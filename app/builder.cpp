@@ -207,6 +207,10 @@ QWidget *buildTextBox(const Control &control, QWidget *parent)
     field->setCursorPosition(0); // show the beginning of the text, not its end
     setColour(field, QPalette::Base, control.backColor);
     setColour(field, QPalette::Text, control.foreColor);
+    // The style draws a field's border from the window colour, which a field
+    // would otherwise take from its screen: on a black screen the border
+    // would vanish. Every field has the system's standard border instead.
+    setColour(field, QPalette::Window, systemColour(QPalette::Window));
     applyFont(field, control.font);
     field->setAlignment(horizontal(control.alignment) | Qt::AlignVCenter);
     field->setReadOnly(control.locked);
@@ -399,11 +403,12 @@ void ScreenWindow::closeEvent(QCloseEvent *event)
     emit closeRequested();
 }
 
-void ScreenWindow::moveEvent(QMoveEvent *event)
+void ScreenWindow::changeEvent(QEvent *event)
 {
-    QWidget::moveEvent(event);
-    if (const QWindow *handle = windowHandle()) {
-        const QMargins frame = handle->frameMargins();
+    QWidget::changeEvent(event);
+    // By the time a window is active, the window manager has framed it.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
         if (!frame.isNull())
             s_frameMargins = frame;
     }

@@ -44,7 +44,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void moveEvent(QMoveEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void buildMenu(const Menu &menu);

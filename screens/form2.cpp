@@ -8,7 +8,78 @@ namespace {
 
 using enum Control::Kind;
 
+constexpr Font Title{.face = "AngsanaUPC", .points = 18, .weight = 700};
+constexpr Font Dialog{.face = "MS Sans Serif", .points = 8.25, .weight = 700};
+
+constexpr Colour Green = rgb(0x008000);
+constexpr Colour PaleYellow = rgb(0xFFFFC0);
+
+constexpr Control heading(std::string_view name, int left, int top, int tabIndex, QStringView text)
+{
+    return {.kind = Label,
+        .name = name,
+        .text = text,
+        .left = left,
+        .top = top,
+        .width = 615,
+        .height = 255,
+        .font = Dialog,
+        .foreColor = Green,
+        .backColor = PaleYellow,
+        .alignment = Alignment::Centre,
+        .tabIndex = tabIndex};
+}
+
+// One number's row: its day, month and year in one caption, set apart by runs
+// of spaces that put them roughly under the headings in the face in use.
+constexpr Control row(std::string_view name, int left, int top, int tabIndex, QStringView text)
+{
+    return {.kind = Label,
+        .name = name,
+        .text = text,
+        .left = left,
+        .top = top,
+        .width = 5160,
+        .height = 255,
+        .foreColor = rgb(0xFF8000),
+        .backColor = rgb(0x000000),
+        .tabIndex = tabIndex};
+}
+
 constexpr Control Controls[] = {
+    // Wider than the window by the same amount on both sides, so the window
+    // cuts both ends and the caption stands on the window's middle.
+    {.kind = Label,
+        .name = "Label1",
+        .text = u"ลำดับ วัน เดือน ปี ของไทย",
+        .left = -600,
+        .top = 0,
+        .width = 7695,
+        .height = 615,
+        .font = Title,
+        .foreColor = Green,
+        .backColor = PaleYellow,
+        .alignment = Alignment::Centre,
+        .tabIndex = 0},
+    heading("Label2", 840, 840, 1, u"วัน"),
+    heading("Label3", 2520, 840, 2, u"เดือน"),
+    heading("Label4", 4440, 840, 3, u"ปี"),
+    // The rows in the order they stand, which is not the order of their names:
+    // the ninth is Label14, the tenth Label13. There are seven days, so the
+    // last five rows start with spaces where the day would be.
+    row("Label5", 667, 1320, 4, u"1.วันอาทิตย์               1.เดือนธันวาคม(อ้าย)               1.ปีชวด(หนู) "),
+    row("Label6", 667, 1680, 5, u"2.วันจันทร์                2.เดือนมกราคม(ยี่)                   2.ปีฉลู(วัว)"),
+    row("Label7", 667, 2040, 6, u"3.วันอังคาร               3.เดือนกุมภาพันธ์                     3.ปีขาล(เสือ)"),
+    row("Label8", 667, 2400, 7, u"4.วันพุธ                    4.เดือนมีนาคม                          4.ปีเถาะ(กระต่าย)"),
+    row("Label9", 667, 2760, 8, u"5.วันพฤหัส               5.เดือนเมษายน                        5.ปีมะโรง(งูใหญ่)"),
+    row("Label10", 667, 3120, 9, u"6.วันศุกร์                 6.เดือนพฤษภาคม                     6.ปีมะเส็ง(งูเล็ก)"),
+    row("Label11", 667, 3480, 16, u"7.วันเสาร์                 7.เดือนมิถุนายน                       7.มะเมีย(ม้า)"),
+    row("Label12", 667, 3840, 10, u"                                8.เดือนกรกฎาคม                      8.ปีมะแม(แพะ)"),
+    row("Label14", 667, 4200, 12, u"                                9.เดือนสิงหาคม                         9.ปีวอก(ลิง)"),
+    row("Label13", 667, 4560, 11, u"                              10.เดือนกันยายน                       10.ปีระกา(ไก่)"),
+    row("Label15", 667, 4920, 13, u"                              11.เดือนตุลาคม                           11.ปีจอ(สุนัข)"),
+    row("Label16", 667, 5280, 14, u"                              12.เดือนพฤศจิกายน                   12.ปีกุน(หมู)"),
+    // The only control that takes the focus.
     {.kind = CommandButton,
         .name = "Command1",
         .text = u"&ปิด",

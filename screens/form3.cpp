@@ -8,7 +8,78 @@ namespace {
 
 using enum Control::Kind;
 
+constexpr Font Title{.face = "AngsanaUPC", .points = 18, .weight = 700};
+constexpr Font Dialog{.face = "MS Sans Serif", .points = 8.25, .weight = 700};
+
+constexpr Colour Green = rgb(0x008000);
+constexpr Colour PaleYellow = rgb(0xFFFFC0);
+
+// One line of the verse, both halves in one field: the runs of spaces between
+// them line the second halves up, roughly, in the face in use. The fields are
+// ordinary text fields; what a person types lasts until the screen unloads.
+constexpr Control verseLine(std::string_view name, int left, int top, int tabIndex, QStringView text)
+{
+    return {.kind = TextBox,
+        .name = name,
+        .text = text,
+        .left = left,
+        .top = top,
+        .width = 4215,
+        .height = 315,
+        .foreColor = rgb(0xFF8000),
+        .backColor = rgb(0x000000),
+        .tabIndex = tabIndex};
+}
+
 constexpr Control Controls[] = {
+    // Wider than the window and further out on the left, so the window cuts
+    // both ends and the caption stands left of the window's middle.
+    {.kind = Label,
+        .name = "Label1",
+        .text = u" ตำราวรุณศ (ดูเศษ) ",
+        .left = -795,
+        .top = 0,
+        .width = 7695,
+        .height = 615,
+        .font = Title,
+        .foreColor = Green,
+        .backColor = PaleYellow,
+        .alignment = Alignment::Centre,
+        .tabIndex = 0},
+    {.kind = Label,
+        .name = "Label2",
+        .text = u"วิธีทำนาย(กลอน)",
+        .left = 2325,
+        .top = 840,
+        .width = 1455,
+        .height = 255,
+        .font = Dialog,
+        .foreColor = Green,
+        .backColor = PaleYellow,
+        .alignment = Alignment::Centre,
+        .tabIndex = 1},
+    verseLine("Text1", 952, 1320, 2, u"     ตัวเราองค์ธาวินท์          บำรุงเหล่าราษฎร์สำราญ "),
+    verseLine("Text2", 952, 1680, 3, u"เลี้ยงเสนาข้าราชการ              ใช้แบบนี้ดีนักหนา"),
+    verseLine("Text3", 952, 2040, 4, u"     ตำรานี้ชื่อวรุณศ                จงปรารภเร่งศึกษา"),
+    verseLine("Text4", 952, 2400, 5, u"หญิงชายที่เกิดมา                   ตามชะตาชั่วและดี"),
+    verseLine("Text5", 952, 2760, 6, u"     ให้เอาเดือนกับวัน             ประสมกันเข้าเป็นปี"),
+    verseLine("Text6", 952, 3120, 7, u"แม้ได้เท่าใดมี                        จึงประกอบให้ควรทาย"),
+    verseLine("Text7", 952, 3480, 8, u"     ถ้าเห็นมากกว่าสิบ             จึงลบสิบเสียให้หาย"),
+    verseLine("Text8", 952, 3840, 9, u"เหล่านั้นควรทำนาย                ตามตำรับโบราณมา"),
+    verseLine("Text9", 952, 4200, 10, u"     ไม่ต้องคูณหรือหาร              ให้ป่วยการเสียเวลา"),
+    verseLine("Text10", 952, 4560, 11, u"วรุณศดังนี้หนา                        นั้นแน่นักประจักษ์จริง"),
+    // The rule in plain words, one empty row below the verse.
+    {.kind = TextBox,
+        .name = "Text11",
+        .text = u"(ให้เอา วัน เดือน ปี บวกเข้าด้วยกัน แล้วลบด้วย ๑๐ เหลือเศษเท่าใด  ดูคำทำนาย)",
+        .left = 360,
+        .top = 5280,
+        .width = 5775,
+        .height = 315,
+        .foreColor = Green,
+        .backColor = PaleYellow,
+        .tabIndex = 12},
+    // The right-hand button comes first in the tab order.
     {.kind = CommandButton,
         .name = "Command1",
         .text = u"&วัน เดือน ปี",

@@ -1,5 +1,6 @@
 #include "form4.h"
 
+#include "credits.h"
 #include "registry.h"
 
 namespace duset {
@@ -16,6 +17,87 @@ constexpr MenuEntry Entries[] = {
     {.name = "end", .caption = u"&ออกจากโปรแกรม"},
 };
 
+constexpr Font Title{.face = "AngsanaUPC", .points = 15.75, .weight = 700};
+constexpr Font Version{.face = "Comic Sans MS", .points = 9.75, .weight = 700, .italic = true};
+constexpr Font Credit{.face = "Comic Sans MS", .points = 12, .weight = 400};
+
+constexpr Colour Orange = rgb(0xFF8000);
+constexpr Colour Green = rgb(0x00FF00);
+constexpr Colour Black = rgb(0x000000);
+
+using enum Control::Kind;
+
+// The title figure on the left; on the right the title and the version line,
+// which run past the window's right edge, and the credit on the star field.
+constexpr Control Controls[] = {
+    {.kind = Image,
+        .name = "Image1",
+        .left = 0,
+        .top = 0,
+        .width = 3000,
+        .height = 3750,
+        .picture = Picture::TitleFigure},
+    {.kind = Label,
+        .name = "Label1",
+        .text = u"ตำราวรุณศ (ดูเศษ)",
+        .left = 3000,
+        .top = 0,
+        .width = 3015,
+        .height = 495,
+        .font = Title,
+        .foreColor = rgb(0xFFFFFF),
+        .backColor = Orange,
+        .alignment = Alignment::Centre,
+        .tabIndex = 0,
+        .border = true},
+    {.kind = Label,
+        .name = "Label5",
+        .text = u" Friendly Version ;)",
+        .left = 3000,
+        .top = 480,
+        .width = 3015,
+        .height = 375,
+        .font = Version,
+        .foreColor = Orange,
+        .backColor = rgb(0xFFFFFF),
+        .alignment = Alignment::Centre,
+        .tabIndex = 2},
+    {.kind = Label,
+        .name = "Label3",
+        .text = u"Program by",
+        .left = 3600,
+        .top = 1800,
+        .width = 1815,
+        .height = 375,
+        .font = Credit,
+        .foreColor = systemColour(QPalette::Base),
+        .backColor = Black,
+        .alignment = Alignment::Centre,
+        .tabIndex = 1},
+    {.kind = Label,
+        .name = "Label2",
+        .text = DUSET_AUTHOR_CREDIT,
+        .left = 3120,
+        .top = 2280,
+        .width = 2655,
+        .height = 255,
+        .foreColor = Green,
+        .backColor = Black,
+        .alignment = Alignment::Centre,
+        .tabIndex = 3},
+    {.kind = Label,
+        .name = "Label4",
+        .text = DUSET_CONTACT_CREDIT,
+        .left = 3480,
+        .top = 3360,
+        .width = 1935,
+        .height = 255,
+        .foreColor = Green,
+        .backColor = Black,
+        .alignment = Alignment::Centre,
+        .tabIndex = 4},
+};
+
 constexpr ScreenDescription Description{
     .name = "Form4",
     .caption = u"Main menu",
@@ -27,6 +109,7 @@ constexpr ScreenDescription Description{
     .backColor = rgb(0xC0FFC0),
     .icon = WindowIcon::Menu,
     .menu = Menu{.name = "menu", .caption = u"&Let go !", .entries = Entries},
+    .controls = Controls,
 };
 
 } // namespace

@@ -1,0 +1,116 @@
+#include "support.h"
+
+#include <QLabel>
+
+using namespace duset;
+using namespace duset::testing;
+
+namespace {
+
+QImage drawnSurface(const Program &program)
+{
+    return program.window(MainMenu)->surface()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// Where, inside an area of the image, the pixels near a colour lie.
+QRect extentOf(const QImage &image, const QRect &area, QRgb colour)
+{
+    QRect extent;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (std::abs(qRed(pixel) - qRed(colour)) + std::abs(qGreen(pixel) - qGreen(colour))
+                    + std::abs(qBlue(pixel) - qBlue(colour))
+                < 60)
+                extent |= QRect(x, y, 1, 1);
+        }
+    }
+    return extent;
+}
+
+} // namespace
+
+class TestMainMenu : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { installProgramFonts(); }
+    void titleFigureIsDrawnAtNaturalSize();
+    void titleAndVersionAreCutByTheRightEdge();
+    void nothingTakesTheFocus();
+    void isBuiltOncePerRun();
+};
+
+void TestMainMenu::titleFigureIsDrawnAtNaturalSize()
+{
+    Program program;
+    const QImage drawn = drawnSurface(program);
+    const QImage figure = QImage(u":/assets/titlefigure.jpg"_qs).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(figure.size(), QSize(200, 250));
+    // The client area is 247 pixels high: the figure fills the left 200
+    // columns from the top, and its bottom 3 rows lie below the window.
+    QCOMPARE(drawn.height(), 247);
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < figure.width(); ++x)
+            QVERIFY2(drawn.pixel(x, y) == figure.pixel(x, y), qPrintable(u"at %1,%2"_qs.arg(x).arg(y)));
+    }
+}
+
+void TestMainMenu::titleAndVersionAreCutByTheRightEdge()
+{
+    Program program;
+    const QImage drawn = drawnSurface(program);
+    const QWidget *title = program.control(MainMenu, "Label1");
+    const QWidget *version = program.control(MainMenu, "Label5");
+    // Both labels reach 6 pixels past the client area; their colours run to
+    // its last column.
+    QCOMPARE(title->geometry().right(), drawn.width() - 1 + 6);
+    QCOMPARE(version->geometry().right(), drawn.width() - 1 + 6);
+    QCOMPARE(drawn.pixel(drawn.width() - 1, title->height() / 2), qRgb(0xFF, 0x80, 0x00));
+    QCOMPARE(drawn.pixel(drawn.width() - 1, version->y() + version->height() / 2), qRgb(0xFF, 0xFF, 0xFF));
+    // Their captions are centred on the labels' whole width, so they sit
+    // right of the middle of what is visible.
+    const int middle = title->geometry().center().x();
+    const QRect visible = drawn.rect();
+    const QRect titleLetters
+        = extentOf(drawn, title->geometry().adjusted(2, 2, -2, -2) & visible, qRgb(0xFF, 0xFF, 0xFF));
+    const QRect versionLetters
+        = extentOf(drawn, version->geometry().adjusted(0, 2, 0, -2) & visible, qRgb(0xFF, 0x80, 0x00));
+    QVERIFY(!titleLetters.isEmpty() && !versionLetters.isEmpty());
+    QVERIFY2(std::abs(titleLetters.center().x() - middle) <= 4, qPrintable(QString::number(titleLetters.center().x())));
+    QVERIFY2(
+        std::abs(versionLetters.center().x() - middle) <= 4, qPrintable(QString::number(versionLetters.center().x())));
+    const int visibleMiddle = (title->x() + drawn.width() - 1) / 2;
+    QVERIFY(titleLetters.center().x() > visibleMiddle);
+}
+
+void TestMainMenu::nothingTakesTheFocus()
+{
+    Program program;
+    for (const QWidget *child : program.window(MainMenu)->surface()->findChildren<QWidget *>())
+        QCOMPARE(child->focusPolicy(), Qt::NoFocus);
+    QTest::keyClick(program.window(MainMenu), Qt::Key_Tab);
+    QVERIFY(!program.window(MainMenu)->surface()->findChild<QWidget *>()->hasFocus());
+}
+
+void TestMainMenu::isBuiltOncePerRun()
+{
+    Program program;
+    const ScreenWindow *window = program.window(MainMenu);
+    const QWidget *title = program.control(MainMenu, "Label1");
+    const QPoint where = window->pos();
+    const std::pair<const char *, ScreenId> visits[]
+        = {{"m1", ScreenId::Form1}, {"m2", ScreenId::Form3}, {"m3", ScreenId::Form5}, {"m4", ScreenId::Form2}};
+    for (const auto &[entry, target] : visits) {
+        program.choose(entry);
+        program.window(target)->close(); // the close button leads back to the main menu
+        QCoreApplication::processEvents();
+        QCOMPARE(program.window(MainMenu), window);
+        QCOMPARE(program.control(MainMenu, "Label1"), title);
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->pos(), where);
+    }
+}
+
+QTEST_MAIN(TestMainMenu)
+#include "tst_mainmenu.moc"

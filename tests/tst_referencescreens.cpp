@@ -1,0 +1,724 @@
+#include "support.h"
+
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStyleOptionFrame>
+
+#include <algorithm>
+#include <climits>
+#include <string>
+
+using namespace duset;
+using namespace duset::testing;
+
+Q_DECLARE_METATYPE(duset::ScreenId)
+
+namespace {
+
+// The few Thai words the checks look for.
+const QString Remainder = u"เศษ"_qs;
+const QString EndMark = u"ฯ"_qs;
+const QString YearWord = u"ปี"_qs;
+
+// A step of a route: a menu entry of the main menu, or a button of a screen.
+struct Step {
+    ScreenId screen;
+    const char *control;
+};
+
+using Route = std::vector<Step>;
+
+void take(Program &program, const Route &route)
+{
+    for (const Step &step : route) {
+        if (step.screen == MainMenu)
+            program.choose(step.control);
+        else
+            program.click(step.screen, step.control);
+        QCoreApplication::processEvents();
+    }
+}
+
+Route wayTo(ScreenId id)
+{
+    switch (id) {
+    case ScreenId::Form2:
+        return {{MainMenu, "m4"}};
+    case ScreenId::Form3:
+        return {{MainMenu, "m2"}};
+    case ScreenId::Form5:
+        return {{MainMenu, "m3"}};
+    case ScreenId::Form6:
+        return {{MainMenu, "m3"}, {ScreenId::Form5, "Command1"}};
+    default:
+        return {};
+    }
+}
+
+// A reference screen opened from the main menu, active, as a person finds it.
+class OpenScreen : public Program {
+public:
+    explicit OpenScreen(ScreenId id)
+        : id(id)
+    {
+        take(*this, wayTo(id));
+        QVERIFY(QTest::qWaitForWindowActive(window()));
+    }
+
+    ScreenWindow *window() const { return Program::window(id); }
+    const Screen &screen() const { return *screens.peek(id); }
+    template<typename Widget = QWidget> Widget *control(std::string_view name) const
+    {
+        return Program::control<Widget>(id, name);
+    }
+    QString focusName() const
+    {
+        const QWidget *focus = window()->focusWidget();
+        return focus ? focus->objectName() : QString();
+    }
+    QImage grab() const { return window()->surface()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+    const ScreenId id;
+};
+
+QString shownText(const QWidget *widget)
+{
+    if (const auto *label = qobject_cast<const QLabel *>(widget))
+        return label->text();
+    if (const auto *field = qobject_cast<const QLineEdit *>(widget))
+        return field->text();
+    if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+        return button->text();
+    return {};
+}
+
+// The shape of a text: each run of spaces as its length,
+// each run of anything else as "w", joined by "+".
+QString composition(const QString &text)
+{
+    QStringList parts;
+    for (qsizetype i = 0; i < text.size();) {
+        const bool space = text.at(i) == u' ';
+        qsizetype j = i;
+        while (j < text.size() && (text.at(j) == u' ') == space)
+            ++j;
+        parts << (space ? QString::number(j - i) : u"w"_qs);
+        i = j;
+    }
+    return parts.join(u'+');
+}
+
+qsizetype leadingSpaces(const QString &text)
+{
+    qsizetype n = 0;
+    while (n < text.size() && text.at(n) == u' ')
+        ++n;
+    return n;
+}
+
+qsizetype trailingSpaces(const QString &text)
+{
+    qsizetype n = 0;
+    while (n < text.size() && text.at(text.size() - 1 - n) == u' ')
+        ++n;
+    return n;
+}
+
+QString thaiNumber(int number)
+{
+    QString digits;
+    for (const QChar digit : QString::number(number))
+        digits += QChar(0x0E50 + digit.digitValue());
+    return digits;
+}
+
+// Where a field draws its text, in the coordinates of the screen's surface.
+QRect textArea(const QWidget *widget)
+{
+    const auto *field = qobject_cast<const QLineEdit *>(widget);
+    if (!field)
+        return widget->geometry();
+    QStyleOptionFrame option;
+    option.initFrom(field);
+    option.lineWidth = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
+    const QRect inside = field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field);
+    // Less the rounded corners of the border.
+    return inside.translated(field->pos()).adjusted(1, 1, -1, -1);
+}
+
+// The orange-on-black controls: the verse fields and the order screen's rows.
+std::vector<const Control *> orangeOnBlack(const Screen &screen)
+{
+    std::vector<const Control *> found;
+    for (const Control &control : screen.description().controls) {
+        if (control.backColor.source == Colour::Source::Rgb && control.backColor.rgb == 0x000000
+            && control.foreColor.source == Colour::Source::Rgb && control.foreColor.rgb == 0xFF8000)
+            found.push_back(&control);
+    }
+    return found;
+}
+
+void addReferenceScreenRows()
+{
+    QTest::addColumn<ScreenId>("screen");
+    QTest::newRow("order screen") << ScreenId::Form2;
+    QTest::newRow("history") << ScreenId::Form3;
+    QTest::newRow("verse page 1") << ScreenId::Form5;
+    QTest::newRow("verse page 2") << ScreenId::Form6;
+}
+
+// One row of a verse page: its two fields, their Lefts, and the remainder
+// whose verse starts on it (0 where none does).
+struct VerseRow {
+    const char *left;
+    int leftLeft;
+    const char *right;
+    int rightLeft;
+    int verseOf;
+};
+
+using VerseRows = std::vector<VerseRow>;
+
+} // namespace
+
+class TestReferenceScreens : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { installProgramFonts(); }
+    void textsHaveTheirLengthAndComposition_data();
+    void textsHaveTheirLengthAndComposition();
+    void verseFieldsFollowTheRowTable_data();
+    void verseFieldsFollowTheRowTable();
+    void orderRowsStandInTheirNumbersOrder();
+    void focusOnOpenAndTabCycle_data();
+    void focusOnOpenAndTabCycle();
+    void reopenedScreenShowsItsDesign_data();
+    void reopenedScreenShowsItsDesign();
+    void firstPageVersesCanBeCopiedButNotChanged();
+    void secondPageFieldsIgnoreTheMouse();
+    void accessKeysAreUnderlinedAndLead_data();
+    void accessKeysAreUnderlinedAndLead();
+    void titlesStandWhereTheirLabelsPutThem_data();
+    void titlesStandWhereTheirLabelsPutThem();
+    void leadingSpacesAreDrawn_data() { addReferenceScreenRows(); }
+    void leadingSpacesAreDrawn();
+    void contentIsOrangeOnBlack_data() { addReferenceScreenRows(); }
+    void contentIsOrangeOnBlack();
+};
+
+void TestReferenceScreens::textsHaveTheirLengthAndComposition_data()
+{
+    QTest::addColumn<ScreenId>("screen");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QString>("composition");
+    struct Row {
+        const char *control;
+        int length;
+        const char *composition;
+    };
+    const auto add = [](ScreenId screen, const char *tag, std::initializer_list<Row> rows) {
+        for (const Row &row : rows)
+            QTest::addRow("%s %s", tag, row.control)
+                << screen << QString::fromLatin1(row.control) << row.length << QString::fromLatin1(row.composition);
+    };
+    add(ScreenId::Form3, "history",
+        {
+            {"Label1", 19, "1+w+1+w+1"},
+            {"Label2", 15, "w"},
+            {"Text1", 54, "5+w+10+w+1"},
+            {"Text2", 50, "w+14+w"},
+            {"Text3", 53, "5+w+16+w"},
+            {"Text4", 51, "w+19+w"},
+            {"Text5", 53, "5+w+13+w"},
+            {"Text6", 56, "w+24+w"},
+            {"Text7", 53, "5+w+13+w"},
+            {"Text8", 48, "w+16+w"},
+            {"Text9", 54, "5+w+14+w"},
+            {"Text10", 60, "w+24+w"},
+            {"Text11", 76, "w+1+w+1+w+1+w+1+w+1+w+1+w+1+w+2+w"},
+            {"Command1", 13, "w+1+w+1+w"},
+            {"Command2", 4, "w"},
+        });
+    add(ScreenId::Form2, "order",
+        {
+            {"Label1", 25, "w+1+w+1+w+1+w+1+w"},
+            {"Label2", 3, "w"},
+            {"Label3", 5, "w"},
+            {"Label4", 2, "w"},
+            {"Label5", 75, "w+15+w+15+w+1"},
+            {"Label6", 76, "w+16+w+19+w"},
+            {"Label7", 77, "w+15+w+21+w"},
+            {"Label8", 84, "w+20+w+26+w"},
+            {"Label9", 79, "w+15+w+24+w"},
+            {"Label10", 80, "w+17+w+21+w"},
+            {"Label11", 78, "w+17+w+23+w"},
+            {"Label12", 81, "32+w+22+w"},
+            {"Label14", 83, "32+w+25+w"},
+            {"Label13", 82, "30+w+23+w"},
+            {"Label15", 85, "30+w+27+w"},
+            {"Label16", 79, "30+w+19+w"},
+            {"Command1", 4, "w"},
+        });
+}
+
+void TestReferenceScreens::textsHaveTheirLengthAndComposition()
+{
+    QFETCH(ScreenId, screen);
+    QFETCH(QString, control);
+    QFETCH(int, length);
+    QFETCH(QString, composition);
+    OpenScreen open(screen);
+    const QWidget *widget = open.control(control.toStdString());
+    QVERIFY(widget);
+    const QString text = shownText(widget);
+    QCOMPARE(int(text.size()), length);
+    QCOMPARE(::composition(text), composition);
+    for (const QChar character : text)
+        QVERIFY2(character == u' ' || !character.isSpace(), "a space other than the plain one");
+}
+
+void TestReferenceScreens::verseFieldsFollowTheRowTable_data()
+{
+    QTest::addColumn<ScreenId>("screen");
+    QTest::addColumn<VerseRows>("rows");
+    QTest::addColumn<int>("trailing");
+    QTest::addColumn<QString>("trailingField");
+    // The first page's tab order is the number in a field's name; the
+    // second page's runs backwards from Text40 and then forwards from Text1.
+    QTest::newRow("page 1") << ScreenId::Form5
+                            << VerseRows{
+                                   {"Text1", 480, "Text16", 3600, 1},
+                                   {"Text2", 480, "Text17", 3600, 0},
+                                   {"Text3", 480, "Text18", 3600, 0},
+                                   {"Text4", 480, "Text19", 3600, 0},
+                                   {"Text5", 480, "Text20", 3600, 2},
+                                   {"Text6", 480, "Text21", 3600, 0},
+                                   {"Text7", 480, "Text22", 3600, 3},
+                                   {"Text8", 480, "Text23", 3600, 0},
+                                   {"Text9", 480, "Text24", 3600, 4},
+                                   {"Text10", 480, "Text25", 3600, 0},
+                                   {"Text11", 480, "Text26", 3600, 5},
+                                   {"Text12", 480, "Text27", 3600, 0},
+                                   {"Text13", 480, "Text28", 3600, 6},
+                                   {"Text14", 480, "Text29", 3600, 0},
+                                   {"Text15", 480, "Text30", 3600, 7},
+                                   {"Text31", 480, "Text32", 3600, 0},
+                               }
+                            << 2 << u"Text7"_qs;
+    QTest::newRow("page 2") << ScreenId::Form6
+                            << VerseRows{
+                                   {"Text33", 480, "Text34", 3570, 8},
+                                   {"Text35", 450, "Text38", 3570, 0},
+                                   {"Text36", 450, "Text39", 3570, 9},
+                                   {"Text37", 450, "Text40", 3570, 0},
+                                   {"Text1", 480, "Text2", 3600, 0},
+                                   {"Text3", 480, "Text4", 3600, 0},
+                                   {"Text5", 480, "Text6", 3600, 10},
+                                   {"Text7", 480, "Text8", 3600, 0},
+                                   {"Text9", 480, "Text10", 3600, 0},
+                                   {"Text11", 480, "Text12", 3600, 0},
+                                   {"Text13", 480, "Text14", 3600, 0},
+                                   {"Text15", 480, "Text16", 3600, 0},
+                                   {"Text17", 480, "Text18", 3600, 0},
+                                   {"Text19", 480, "Text20", 3600, 0},
+                               }
+                            << 5 << u"Text36"_qs;
+}
+
+void TestReferenceScreens::verseFieldsFollowTheRowTable()
+{
+    QFETCH(ScreenId, screen);
+    QFETCH(VerseRows, rows);
+    QFETCH(int, trailing);
+    QFETCH(QString, trailingField);
+    OpenScreen open(screen);
+    const bool secondPage = screen == ScreenId::Form6;
+    const auto tabIndexOf = [secondPage](const QString &name) {
+        const int number = name.mid(4).toInt();
+        if (!secondPage)
+            return number;
+        return number >= 33 ? 40 - number : 8 + number;
+    };
+
+    QStringList inReadingOrder;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const int top = 840 + 360 * int(r);
+        // The first field of every stanza, and only it, starts with five spaces.
+        const bool stanzaStarts = r % 2 == 0;
+        for (const auto &[name, left, first] : {std::tuple{rows[r].left, rows[r].leftLeft, stanzaStarts},
+                 std::tuple{rows[r].right, rows[r].rightLeft, false}}) {
+            auto *field = open.control<QLineEdit>(name);
+            QVERIFY2(field, name);
+            QCOMPARE(field->geometry(), twipsToPixels(left, top, 2750, 315));
+            QCOMPARE(field->property("tabIndex").toInt(), tabIndexOf(field->objectName()));
+            const QString text = field->text();
+            QCOMPARE(leadingSpaces(text), qsizetype(first ? 5 : 0));
+            const QString words = text.trimmed();
+            QVERIFY2(!words.isEmpty() && !words.contains(u"  "_qs), name);
+            // Only the first stanza of a verse names its remainder.
+            QCOMPARE(words.startsWith(Remainder), first && rows[r].verseOf != 0);
+            inReadingOrder << text;
+        }
+        if (rows[r].verseOf != 0) {
+            const QString heading = u"     "_qs + Remainder + u' ' + thaiNumber(rows[r].verseOf) + u' ';
+            QVERIFY2(open.control<QLineEdit>(rows[r].left)->text().startsWith(heading), rows[r].left);
+        }
+    }
+
+    // Every field of the page is in the table, and no other stands on it.
+    const auto fields = open.window()->surface()->findChildren<QLineEdit *>();
+    QCOMPARE(fields.size(), qsizetype(rows.size() * 2));
+    if (secondPage) {
+        for (int n = 21; n <= 32; ++n)
+            QVERIFY(!open.control(("Text" + std::to_string(n))));
+    }
+
+    // Trailing spaces: page 1 Text7, page 2 Text36 and Text5, no others.
+    for (const QLineEdit *field : fields) {
+        qsizetype expected = 0;
+        if (field->objectName() == trailingField)
+            expected = trailing;
+        else if (secondPage && field->objectName() == u"Text5"_qs)
+            expected = 1;
+        QCOMPARE(trailingSpaces(field->text()), expected);
+    }
+
+    // Only the very last half-line of the whole set ends the verses.
+    for (qsizetype i = 0; i < inReadingOrder.size(); ++i) {
+        const bool last = secondPage && i == inReadingOrder.size() - 1;
+        QCOMPARE(inReadingOrder.at(i).contains(EndMark), last);
+        if (last)
+            QVERIFY(inReadingOrder.at(i).endsWith(EndMark));
+    }
+}
+
+void TestReferenceScreens::orderRowsStandInTheirNumbersOrder()
+{
+    OpenScreen open(ScreenId::Form2);
+    const char *rows[] = {"Label5", "Label6", "Label7", "Label8", "Label9", "Label10", "Label11", "Label12", "Label14",
+        "Label13", "Label15", "Label16"};
+    for (int n = 1; n <= 12; ++n) {
+        const auto *row = open.control<QLabel>(rows[n - 1]);
+        QVERIFY(row);
+        QCOMPARE(row->y(), twipsToPixels(1320 + 360 * (n - 1)));
+        const QStringList items = row->text().split(u' ', Qt::SkipEmptyParts);
+        // Seven days, twelve months, twelve years.
+        QCOMPARE(items.size(), n <= 7 ? 3 : 2);
+        const QString number = QString::number(n) + u'.';
+        for (const QString &item : items)
+            QVERIFY2(item.startsWith(number), qPrintable(item));
+        // The seventh year alone goes without the word for year.
+        QCOMPARE(items.last().mid(number.size()).startsWith(YearWord), n != 7);
+    }
+}
+
+void TestReferenceScreens::focusOnOpenAndTabCycle_data()
+{
+    QTest::addColumn<ScreenId>("screen");
+    QTest::addColumn<QStringList>("cycle");
+    QStringList firstPage;
+    for (int n = 1; n <= 32; ++n)
+        firstPage << u"Text%1"_qs.arg(n);
+    QTest::newRow("verse page 1") << ScreenId::Form5 << firstPage + QStringList{u"Command1"_qs, u"Text1"_qs};
+    QTest::newRow("verse page 2") << ScreenId::Form6 << QStringList{u"Command1"_qs, u"Command2"_qs, u"Command1"_qs};
+    QStringList history;
+    for (int n = 1; n <= 11; ++n)
+        history << u"Text%1"_qs.arg(n);
+    // The right-hand button comes before the left-hand one.
+    QTest::newRow("history") << ScreenId::Form3 << history + QStringList{u"Command2"_qs, u"Command1"_qs, u"Text1"_qs};
+    QTest::newRow("order screen") << ScreenId::Form2 << QStringList{u"Command1"_qs, u"Command1"_qs};
+}
+
+void TestReferenceScreens::focusOnOpenAndTabCycle()
+{
+    QFETCH(ScreenId, screen);
+    QFETCH(QStringList, cycle);
+    OpenScreen open(screen);
+    QCOMPARE(open.focusName(), cycle.first());
+    for (qsizetype i = 1; i < cycle.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(open.focusName(), cycle.at(i));
+    }
+    if (screen == ScreenId::Form3)
+        QVERIFY(open.control("Command2")->x() > open.control("Command1")->x());
+}
+
+void TestReferenceScreens::reopenedScreenShowsItsDesign_data()
+{
+    QTest::addColumn<ScreenId>("screen");
+    QTest::addColumn<bool>("editable");
+    QTest::addColumn<Route>("away");
+    QTest::newRow("order screen") << ScreenId::Form2 << false << Route{{ScreenId::Form2, "Command1"}, {MainMenu, "m4"}};
+    QTest::newRow("history, through the order screen")
+        << ScreenId::Form3 << true
+        << Route{{ScreenId::Form3, "Command1"}, {ScreenId::Form2, "Command1"}, {MainMenu, "m2"}};
+    QTest::newRow("history, through the menu")
+        << ScreenId::Form3 << true << Route{{ScreenId::Form3, "Command2"}, {MainMenu, "m2"}};
+    QTest::newRow("verse page 1") << ScreenId::Form5 << false
+                                  << Route{{ScreenId::Form5, "Command1"}, {ScreenId::Form6, "Command1"}};
+    QTest::newRow("verse page 2") << ScreenId::Form6 << false
+                                  << Route{{ScreenId::Form6, "Command2"}, {MainMenu, "m3"},
+                                         {ScreenId::Form5, "Command1"}};
+}
+
+void TestReferenceScreens::reopenedScreenShowsItsDesign()
+{
+    QFETCH(ScreenId, screen);
+    QFETCH(bool, editable);
+    QFETCH(Route, away);
+    OpenScreen open(screen);
+    // Click into every field, scroll to its end, type and select, as a
+    // person might; then whatever has the focus gets some typing too.
+    for (QLineEdit *field : open.window()->surface()->findChildren<QLineEdit *>()) {
+        const QString before = field->text();
+        QTest::mouseClick(field, Qt::LeftButton, {}, field->rect().center());
+        QTest::keyClick(field, Qt::Key_End);
+        typeText(field, u"xyz"_qs);
+        QTest::keyClick(field, Qt::Key_Home, Qt::ShiftModifier);
+        QCOMPARE(field->text() != before, editable && field->isEnabled());
+    }
+    typeText(QApplication::focusWidget(), u"abc"_qs);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+
+    take(open, away);
+    QVERIFY(QTest::qWaitForWindowActive(open.window()));
+    QCOMPARE(open.visibleScreens(), std::vector{screen});
+    for (const Control &control : open.screen().description().controls) {
+        const QWidget *widget = open.control(control.name);
+        if (control.kind == Control::Kind::CommandButton)
+            continue;
+        QCOMPARE(shownText(widget), control.text.toString());
+        if (const auto *field = qobject_cast<const QLineEdit *>(widget)) {
+            QCOMPARE(field->cursorPosition(), 0);
+            QVERIFY(!field->hasSelectedText());
+        }
+    }
+}
+
+void TestReferenceScreens::firstPageVersesCanBeCopiedButNotChanged()
+{
+    OpenScreen open(ScreenId::Form5);
+    // Text7 ends with two spaces; a copy keeps them.
+    auto *field = open.control<QLineEdit>("Text7");
+    const QString verse = field->text();
+    QVERIFY(field->isEnabled());
+    QVERIFY(field->isReadOnly());
+    QTest::mouseClick(field, Qt::LeftButton);
+    QCOMPARE(open.focusName(), u"Text7"_qs);
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(field->selectedText(), verse);
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), verse);
+    for (const Qt::Key key : {Qt::Key_Delete, Qt::Key_Backspace})
+        QTest::keyClick(field, key);
+    QTest::keyClick(field, Qt::Key_X, Qt::ControlModifier);
+    QGuiApplication::clipboard()->setText(u"xyz"_qs);
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(field->text(), verse);
+}
+
+void TestReferenceScreens::secondPageFieldsIgnoreTheMouse()
+{
+    OpenScreen open(ScreenId::Form6);
+    auto *field = open.control<QLineEdit>("Text36");
+    const QString verse = field->text();
+    QVERIFY(!field->isEnabled());
+    QTest::mouseClick(field, Qt::LeftButton, {}, field->rect().center());
+    QTest::mouseDClick(field, Qt::LeftButton, {}, field->rect().center());
+    // A drag across the whole text.
+    QTest::mousePress(field, Qt::LeftButton, {}, QPoint(4, field->height() / 2));
+    QTest::mouseMove(field, QPoint(field->width() - 4, field->height() / 2));
+    QTest::mouseRelease(field, Qt::LeftButton, {}, QPoint(field->width() - 4, field->height() / 2));
+    QCOMPARE(open.focusName(), u"Command1"_qs);
+    QVERIFY(!field->hasSelectedText());
+    typeText(QApplication::focusWidget(), u"xyz"_qs);
+    QCOMPARE(field->text(), verse);
+    QCOMPARE(open.visibleScreens(), std::vector{ScreenId::Form6});
+}
+
+void TestReferenceScreens::accessKeysAreUnderlinedAndLead_data()
+{
+    QTest::addColumn<ScreenId>("screen");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("letter");
+    QTest::addColumn<ScreenId>("target");
+    QTest::newRow("page 1, next page") << ScreenId::Form5 << u"Command1"_qs << u"ห"_qs << ScreenId::Form6;
+    QTest::newRow("page 2, back") << ScreenId::Form6 << u"Command1"_qs << u"ย"_qs << ScreenId::Form5;
+    QTest::newRow("page 2, menu") << ScreenId::Form6 << u"Command2"_qs << u"ก"_qs << MainMenu;
+    QTest::newRow("history, order") << ScreenId::Form3 << u"Command1"_qs << u"ว"_qs << ScreenId::Form2;
+    QTest::newRow("history, close") << ScreenId::Form3 << u"Command2"_qs << u"ป"_qs << MainMenu;
+    QTest::newRow("order, close") << ScreenId::Form2 << u"Command1"_qs << u"ป"_qs << MainMenu;
+}
+
+void TestReferenceScreens::accessKeysAreUnderlinedAndLead()
+{
+    QFETCH(ScreenId, screen);
+    QFETCH(QString, button);
+    QFETCH(QString, letter);
+    QFETCH(ScreenId, target);
+    OpenScreen open(screen);
+    auto *pressed = open.control<QAbstractButton>(button.toStdString());
+    const QString caption = pressed->text();
+    const qsizetype marker = caption.indexOf(u'&');
+    QCOMPARE(caption.mid(marker + 1, 1), letter);
+
+    // Drawn with its marker, the caption gains a line under the access letter
+    // in rows where, without the marker, nothing dark is drawn; apart from
+    // that line it takes the same columns: the "&" itself is not drawn.
+    QString plain = caption;
+    plain.remove(marker, 1);
+    pressed->clearFocus(); // no focus mark
+    const QImage marked = pressed->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    pressed->setText(plain);
+    const QImage unmarked = pressed->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    pressed->setText(caption);
+    const QRect inside = pressed->rect().adjusted(3, 3, -3, -3);
+    const auto dark = [](const QImage &image, int x, int y) { return qGray(image.pixel(x, y)) < 100; };
+    // The line: a run of dark pixels along a row, where the caption without
+    // its marker is not dark.
+    QRect line;
+    QRect letters[2];
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            if (dark(unmarked, x, y))
+                letters[1] |= QRect(x, y, 1, 1);
+        }
+        for (int x = inside.left(); x <= inside.right();) {
+            int end = x;
+            int alsoUnmarked = 0;
+            while (end <= inside.right() && dark(marked, end, y))
+                alsoUnmarked += dark(unmarked, end++, y);
+            const int run = end - x;
+            if (run >= 4 && alsoUnmarked * 2 < run)
+                line |= QRect(x, y, run, 1);
+            else
+                for (int i = x; i < end; ++i)
+                    letters[0] |= QRect(i, y, 1, 1);
+            x = std::max(end, x + 1);
+        }
+    }
+    QVERIFY(!line.isEmpty());
+    QVERIFY(line.height() <= 2);
+    QVERIFY(line.top() > letters[1].center().y());
+    QVERIFY(std::abs(letters[0].left() - letters[1].left()) <= 1);
+    QVERIFY(std::abs(letters[0].right() - letters[1].right()) <= 1);
+    const QFontMetrics metrics(pressed->font());
+    const int textLeft = inside.left() + (inside.width() - metrics.horizontalAdvance(plain)) / 2;
+    const int letterLeft = textLeft + metrics.horizontalAdvance(plain.left(marker));
+    QVERIFY2(std::abs(line.left() - letterLeft) <= 2, qPrintable(u"%1 vs %2"_qs.arg(line.left()).arg(letterLeft)));
+    QVERIFY(std::abs(line.width() - metrics.horizontalAdvance(letter)) <= 2);
+    pressed->setFocus();
+
+    pressAccessKey(QApplication::focusWidget(), letter.at(0));
+    QTRY_COMPARE(open.visibleScreens(), std::vector{target});
+    QVERIFY(!open.isLoaded(screen));
+}
+
+void TestReferenceScreens::titlesStandWhereTheirLabelsPutThem_data()
+{
+    QTest::addColumn<ScreenId>("screen");
+    QTest::addColumn<int>("offset"); // of the caption's middle from the window's, in twips
+    QTest::newRow("order screen") << ScreenId::Form2 << 0;
+    QTest::newRow("history") << ScreenId::Form3 << -195;
+    QTest::newRow("verse page 1") << ScreenId::Form5 << 578;
+    QTest::newRow("verse page 2") << ScreenId::Form6 << 0;
+}
+
+void TestReferenceScreens::titlesStandWhereTheirLabelsPutThem()
+{
+    QFETCH(ScreenId, screen);
+    QFETCH(int, offset);
+    OpenScreen open(screen);
+    const auto *title = open.control<QLabel>("Label1");
+    const QImage drawn = open.grab();
+    // The title overflows the window on its right, and on its left too where it starts before it.
+    QVERIFY(title->geometry().right() >= drawn.width());
+    for (const int y : {1, title->height() - 2}) {
+        QCOMPARE(drawn.pixel(0, y), qRgb(0xFF, 0xFF, 0xC0));
+        QCOMPARE(drawn.pixel(drawn.width() - 1, y), qRgb(0xFF, 0xFF, 0xC0));
+    }
+    QRect letters;
+    for (int y = 0; y < title->height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            if (drawn.pixel(x, y) == qRgb(0, 0x80, 0))
+                letters |= QRect(x, y, 1, 1);
+    QVERIFY(!letters.isEmpty());
+    const double middle = drawn.width() / 2.0 + offset / double(TwipsPerPixel);
+    // The caption is centred with its spaces; the letters start after them.
+    const QFontMetrics metrics(title->font());
+    const QString caption = title->text();
+    const double left = middle - metrics.horizontalAdvance(caption) / 2.0
+        + metrics.horizontalAdvance(caption.left(leadingSpaces(caption)));
+    const double right = left + metrics.horizontalAdvance(caption.trimmed());
+    QVERIFY2(
+        std::abs(letters.left() - left) <= 4, qPrintable(u"starts at %1, not %2"_qs.arg(letters.left()).arg(left)));
+    if (letters.right() < drawn.width() - 2)
+        QVERIFY2(std::abs(letters.right() - right) <= 4,
+            qPrintable(u"ends at %1, not %2"_qs.arg(letters.right()).arg(right)));
+}
+
+void TestReferenceScreens::leadingSpacesAreDrawn()
+{
+    QFETCH(ScreenId, screen);
+    OpenScreen open(screen);
+    open.control("Command1")->setFocus(); // no text cursor in a field
+    const QImage drawn = open.grab();
+    // Where the first letter starts, less the room of the spaces before it,
+    // is the same for every row: the spaces are drawn, not dropped.
+    int least = INT_MAX;
+    int most = INT_MIN;
+    int withSpaces = 0;
+    for (const Control *control : orangeOnBlack(open.screen())) {
+        const QWidget *widget = open.control(control->name);
+        const QRect area = textArea(widget) & drawn.rect();
+        int ink = -1;
+        for (int x = area.left(); x <= area.right() && ink < 0; ++x)
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                if (qRed(drawn.pixel(x, y)) > 128) {
+                    ink = x - area.left();
+                    break;
+                }
+        QVERIFY2(ink >= 0, control->name.data());
+        const QString text = shownText(widget);
+        const qsizetype spaces = leadingSpaces(text);
+        withSpaces += spaces > 0;
+        const int start = ink - QFontMetrics(widget->font()).horizontalAdvance(text.left(spaces));
+        least = std::min(least, start);
+        most = std::max(most, start);
+    }
+    QVERIFY(withSpaces >= 5);
+    QVERIFY2(most - least <= 3, qPrintable(u"%1 to %2"_qs.arg(least).arg(most)));
+}
+
+void TestReferenceScreens::contentIsOrangeOnBlack()
+{
+    QFETCH(ScreenId, screen);
+    OpenScreen open(screen);
+    open.control("Command1")->setFocus();
+    const QImage drawn = open.grab();
+    // Orange letters smoothed into black keep green at half the red and no
+    // blue; a disabled field drawn grey, or any other colour, would not.
+    for (const Control *control : orangeOnBlack(open.screen())) {
+        const QRect area = textArea(open.control(control->name)) & drawn.rect();
+        int letters = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const QRgb pixel = drawn.pixel(x, y);
+                QVERIFY2(qBlue(pixel) <= 12 && std::abs(qGreen(pixel) - qRed(pixel) / 2) <= 16,
+                    qPrintable(u"%1 at %2,%3: %4"_qs.arg(QString::fromLatin1(control->name.data()))
+                                   .arg(x)
+                                   .arg(y)
+                                   .arg(pixel, 8, 16)));
+                letters += qRed(pixel) >= 0xC0;
+            }
+        }
+        QVERIFY2(letters > 10, control->name.data());
+    }
+}
+
+QTEST_MAIN(TestReferenceScreens)
+#include "tst_referencescreens.moc"
