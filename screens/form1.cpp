@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "builder.h"
+#include "look.h"
 #include "messages.h"
 #include "registry.h"
 
@@ -50,12 +51,8 @@ constexpr QStringView Years[] = {
     u"ปีกุน (หมู)",
 };
 
-constexpr Font Banner{.face = "AngsanaUPC", .points = 18, .weight = 700};
 constexpr Font Heading{.face = "AngsanaUPC", .points = 14.25, .weight = 700};
-constexpr Font Dialog{.face = "MS Sans Serif", .points = 8.25, .weight = 700};
 
-constexpr Colour White = rgb(0xFFFFFF);
-constexpr Colour Orange = rgb(0xFF8000);
 constexpr Colour Periwinkle = rgb(0x8080FF);
 
 using enum Control::Kind;
@@ -68,9 +65,9 @@ constexpr Control Controls[] = {
         .top = 0,
         .width = 7695,
         .height = 615,
-        .font = Banner,
-        .foreColor = rgb(0x008000),
-        .backColor = rgb(0xFFFFC0),
+        .font = TitleFace,
+        .foreColor = Green,
+        .backColor = PaleYellow,
         .alignment = Alignment::Centre,
         .tabIndex = 0,
         .border = true},
@@ -81,7 +78,7 @@ constexpr Control Controls[] = {
         .top = 1920,
         .width = 615,
         .height = 255,
-        .font = Dialog,
+        .font = DialogFace,
         .foreColor = White,
         .backColor = Orange,
         .alignment = Alignment::Centre,
@@ -93,7 +90,7 @@ constexpr Control Controls[] = {
         .top = 2520,
         .width = 615,
         .height = 255,
-        .font = Dialog,
+        .font = DialogFace,
         .foreColor = White,
         .backColor = Orange,
         .alignment = Alignment::Centre,
@@ -105,7 +102,7 @@ constexpr Control Controls[] = {
         .top = 3120,
         .width = 615,
         .height = 255,
-        .font = Dialog,
+        .font = DialogFace,
         .foreColor = White,
         .backColor = Orange,
         .alignment = Alignment::Centre,
@@ -153,7 +150,7 @@ constexpr Control Controls[] = {
         .top = 1440,
         .width = 1095,
         .height = 855,
-        .font = Dialog,
+        .font = DialogFace,
         .backColor = Periwinkle,
         .tabIndex = 8,
         .picture = Picture::PointingHand},
@@ -164,7 +161,7 @@ constexpr Control Controls[] = {
         .top = 3240,
         .width = 1095,
         .height = 495,
-        .font = Dialog,
+        .font = DialogFace,
         .backColor = Periwinkle,
         .tabIndex = 9},
     {.kind = CommandButton,
@@ -174,7 +171,7 @@ constexpr Control Controls[] = {
         .top = 2520,
         .width = 1095,
         .height = 495,
-        .font = Dialog,
+        .font = DialogFace,
         .backColor = Periwinkle,
         .tabIndex = 10},
 };

@@ -1,5 +1,6 @@
 #include "form2.h"
 
+#include "look.h"
 #include "registry.h"
 
 namespace duset {
@@ -7,12 +8,6 @@ namespace duset {
 namespace {
 
 using enum Control::Kind;
-
-constexpr Font Title{.face = "AngsanaUPC", .points = 18, .weight = 700};
-constexpr Font Dialog{.face = "MS Sans Serif", .points = 8.25, .weight = 700};
-
-constexpr Colour Green = rgb(0x008000);
-constexpr Colour PaleYellow = rgb(0xFFFFC0);
 
 constexpr Control heading(std::string_view name, int left, int top, int tabIndex, QStringView text)
 {
@@ -23,7 +18,7 @@ constexpr Control heading(std::string_view name, int left, int top, int tabIndex
         .top = top,
         .width = 615,
         .height = 255,
-        .font = Dialog,
+        .font = DialogFace,
         .foreColor = Green,
         .backColor = PaleYellow,
         .alignment = Alignment::Centre,
@@ -41,8 +36,8 @@ constexpr Control row(std::string_view name, int left, int top, int tabIndex, QS
         .top = top,
         .width = 5160,
         .height = 255,
-        .foreColor = rgb(0xFF8000),
-        .backColor = rgb(0x000000),
+        .foreColor = Orange,
+        .backColor = Black,
         .tabIndex = tabIndex};
 }
 
@@ -56,7 +51,7 @@ constexpr Control Controls[] = {
         .top = 0,
         .width = 7695,
         .height = 615,
-        .font = Title,
+        .font = TitleFace,
         .foreColor = Green,
         .backColor = PaleYellow,
         .alignment = Alignment::Centre,
@@ -96,7 +91,7 @@ constexpr ScreenDescription Description{
     .clientWidth = 6495,
     .clientHeight = 6885,
     .placement = Placement::CentreScreen,
-    .backColor = rgb(0xFFFFFF),
+    .backColor = White,
     .foreColor = systemColour(QPalette::Highlight),
     .icon = WindowIcon::Information,
     .controls = Controls,

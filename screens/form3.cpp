@@ -1,5 +1,6 @@
 #include "form3.h"
 
+#include "look.h"
 #include "registry.h"
 
 namespace duset {
@@ -7,12 +8,6 @@ namespace duset {
 namespace {
 
 using enum Control::Kind;
-
-constexpr Font Title{.face = "AngsanaUPC", .points = 18, .weight = 700};
-constexpr Font Dialog{.face = "MS Sans Serif", .points = 8.25, .weight = 700};
-
-constexpr Colour Green = rgb(0x008000);
-constexpr Colour PaleYellow = rgb(0xFFFFC0);
 
 // One line of the verse, both halves in one field: the runs of spaces between
 // them line the second halves up, roughly, in the face in use. The fields are
@@ -26,8 +21,8 @@ constexpr Control verseLine(std::string_view name, int left, int top, int tabInd
         .top = top,
         .width = 4215,
         .height = 315,
-        .foreColor = rgb(0xFF8000),
-        .backColor = rgb(0x000000),
+        .foreColor = Orange,
+        .backColor = Black,
         .tabIndex = tabIndex};
 }
 
@@ -41,7 +36,7 @@ constexpr Control Controls[] = {
         .top = 0,
         .width = 7695,
         .height = 615,
-        .font = Title,
+        .font = TitleFace,
         .foreColor = Green,
         .backColor = PaleYellow,
         .alignment = Alignment::Centre,
@@ -53,7 +48,7 @@ constexpr Control Controls[] = {
         .top = 840,
         .width = 1455,
         .height = 255,
-        .font = Dialog,
+        .font = DialogFace,
         .foreColor = Green,
         .backColor = PaleYellow,
         .alignment = Alignment::Centre,
@@ -104,7 +99,7 @@ constexpr ScreenDescription Description{
     .clientWidth = 6495,
     .clientHeight = 6885,
     .placement = Placement::CentreScreen,
-    .backColor = rgb(0x000000),
+    .backColor = Black,
     .icon = WindowIcon::Information,
     .controls = Controls,
 };

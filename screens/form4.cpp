@@ -1,6 +1,7 @@
 #include "form4.h"
 
 #include "credits.h"
+#include "look.h"
 #include "registry.h"
 
 namespace duset {
@@ -21,9 +22,7 @@ constexpr Font Title{.face = "AngsanaUPC", .points = 15.75, .weight = 700};
 constexpr Font Version{.face = "Comic Sans MS", .points = 9.75, .weight = 700, .italic = true};
 constexpr Font Credit{.face = "Comic Sans MS", .points = 12, .weight = 400};
 
-constexpr Colour Orange = rgb(0xFF8000);
-constexpr Colour Green = rgb(0x00FF00);
-constexpr Colour Black = rgb(0x000000);
+constexpr Colour BrightGreen = rgb(0x00FF00);
 
 using enum Control::Kind;
 
@@ -45,7 +44,7 @@ constexpr Control Controls[] = {
         .width = 3015,
         .height = 495,
         .font = Title,
-        .foreColor = rgb(0xFFFFFF),
+        .foreColor = White,
         .backColor = Orange,
         .alignment = Alignment::Centre,
         .tabIndex = 0,
@@ -59,7 +58,7 @@ constexpr Control Controls[] = {
         .height = 375,
         .font = Version,
         .foreColor = Orange,
-        .backColor = rgb(0xFFFFFF),
+        .backColor = White,
         .alignment = Alignment::Centre,
         .tabIndex = 2},
     {.kind = Label,
@@ -81,7 +80,7 @@ constexpr Control Controls[] = {
         .top = 2280,
         .width = 2655,
         .height = 255,
-        .foreColor = Green,
+        .foreColor = BrightGreen,
         .backColor = Black,
         .alignment = Alignment::Centre,
         .tabIndex = 3},
@@ -92,7 +91,7 @@ constexpr Control Controls[] = {
         .top = 3360,
         .width = 1935,
         .height = 255,
-        .foreColor = Green,
+        .foreColor = BrightGreen,
         .backColor = Black,
         .alignment = Alignment::Centre,
         .tabIndex = 4},

@@ -1,5 +1,6 @@
 #include "form6.h"
 
+#include "look.h"
 #include "registry.h"
 
 namespace duset {
@@ -7,8 +8,6 @@ namespace duset {
 namespace {
 
 using enum Control::Kind;
-
-constexpr Font Title{.face = "AngsanaUPC", .points = 18, .weight = 700};
 
 // A verse field holds one half-line: a row's left field the first half, its
 // right field the second. Every field of this page is disabled: it takes
@@ -23,8 +22,8 @@ constexpr Control verse(std::string_view name, int left, int top, int tabIndex, 
         .top = top,
         .width = 2750,
         .height = 315,
-        .foreColor = rgb(0xFF8000),
-        .backColor = rgb(0x000000),
+        .foreColor = Orange,
+        .backColor = Black,
         .tabIndex = tabIndex,
         .enabled = false};
 }
@@ -39,9 +38,9 @@ constexpr Control Controls[] = {
         .top = 0,
         .width = 7920,
         .height = 615,
-        .font = Title,
-        .foreColor = rgb(0x008000),
-        .backColor = rgb(0xFFFFC0),
+        .font = TitleFace,
+        .foreColor = Green,
+        .backColor = PaleYellow,
         .alignment = Alignment::Centre,
         .tabIndex = 8},
     // Remainder 8. The first four rows stand a little apart from the rest and
@@ -104,8 +103,8 @@ constexpr ScreenDescription Description{
     .clientWidth = 6765,
     .clientHeight = 7170,
     .placement = Placement::CentreScreen,
-    .backColor = rgb(0x000000),
-    .foreColor = rgb(0xFF8000),
+    .backColor = Black,
+    .foreColor = Orange,
     .icon = WindowIcon::Information,
     .controls = Controls,
 };

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "screendescription.h"
+
+// The faces and colours that recur from screen to screen.
+namespace duset {
+
+inline constexpr Font TitleFace{.face = "AngsanaUPC", .points = 18, .weight = 700};
+inline constexpr Font DialogFace{.face = "MS Sans Serif", .points = 8.25, .weight = 700};
+
+// Titles, headings and instruction lines are green on pale yellow; the content
+// of the reference screens is orange on black.
+inline constexpr Colour Green = rgb(0x008000);
+inline constexpr Colour PaleYellow = rgb(0xFFFFC0);
+inline constexpr Colour Orange = rgb(0xFF8000);
+inline constexpr Colour Black = rgb(0x000000);
+inline constexpr Colour White = rgb(0xFFFFFF);
+
+} // namespace duset
