@@ -1,0 +1,26 @@
+#include "startup.h"
+
+#include "fonts.h"
+#include "registry.h"
+#include "screens.h"
+
+#include <QApplication>
+
+namespace duset {
+
+int run(QApplication &app)
+{
+    // The registry decides when the program ends: a hidden main menu is still
+    // a loaded screen, which Qt's last-window rule would not know.
+    QApplication::setQuitOnLastWindowClosed(false);
+    installFonts();
+
+    ScreenRegistry screens(createScreen);
+    QObject::connect(&screens, &ScreenRegistry::programEnded, &app, &QCoreApplication::exit);
+    screens.runHandler([&screens] { screens.Show(MainMenu); });
+    if (screens.hasEnded())
+        return screens.exitStatus();
+    return QApplication::exec();
+}
+
+} // namespace duset
