@@ -5,6 +5,7 @@
 #include "screens.h"
 
 #include <QApplication>
+#include <QPixmapCache>
 
 namespace duset {
 
@@ -14,6 +15,10 @@ int run(QApplication &app)
     // a loaded screen, which Qt's last-window rule would not know.
     QApplication::setQuitOnLastWindowClosed(false);
     installFonts();
+    // Every load builds its widgets afresh with palettes of their own, so what
+    // the style caches for one load is never drawn again; a small cache keeps
+    // what the screen on view needs without growing through a long session.
+    QPixmapCache::setCacheLimit(1024);
 
     ScreenRegistry screens(createScreen);
     QObject::connect(&screens, &ScreenRegistry::programEnded, &app, &QCoreApplication::exit);
