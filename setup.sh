@@ -26,6 +26,11 @@ packages=(
     fonts-thai-tlwg fonts-noto-core fonts-noto-ui-core fonts-comic-neue
     desktop-file-utils appstream dpkg-dev
 )
+# Testing also fuzzes the reckoning, which takes clang with libFuzzer and the
+# sanitizer run-time libraries.
+if [[ $mode == test ]]; then
+    packages+=(clang libclang-rt-14-dev)
+fi
 
 as_root() {
     if [[ $EUID -eq 0 ]]; then
@@ -50,6 +55,20 @@ cmake --build build --parallel
 
 if [[ $mode == test ]]; then
     QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure --parallel 2
+
+    # The reckoning under libFuzzer for a short while; the corpus it grows
+    # stays in build-fuzz/ for the next run.
+    cmake -S fuzz -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++
+    cmake --build build-fuzz
+    mkdir -p build-fuzz/corpus
+    build-fuzz/fuzz_reckoning -max_total_time=40 -print_final_stats=1 \
+        -artifact_prefix=build-fuzz/ build-fuzz/corpus
+
+    # Every test again, with AddressSanitizer and UndefinedBehaviorSanitizer
+    # watching each read, write and calculation.
+    cmake --preset sanitize
+    cmake --build --preset sanitize
+    QT_QPA_PLATFORM=offscreen ctest --preset sanitize
     exit
 fi
 

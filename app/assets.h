@@ -7,8 +7,9 @@
 
 namespace duset {
 
-// Pictures are decoded once and then shared by every screen that draws them.
-// A picture that cannot be read is a fatal error of the program.
+// Pictures and icons are decoded once per run and then shared by every screen
+// that draws them. A picture that cannot be read is a fatal error of the
+// program.
 QPixmap picture(Picture which);
 QIcon windowIcon(WindowIcon which);
 

@@ -27,7 +27,14 @@ QWidget *Screen::control(std::string_view name) const
 
 void Screen::onClick(std::string_view name, std::function<void()> handler)
 {
-    auto guarded = [this, handler = std::move(handler)] { m_screens.runHandler(handler); };
+    // An access key clicks its button a moment after the key, so a click can
+    // arrive from a window that another click has unloaded in the meantime.
+    // Only the controls of the window on view run the screen's handlers.
+    const ScreenWindow *window = m_window.get();
+    auto guarded = [this, window, handler = std::move(handler)] {
+        if (isOnView(window))
+            m_screens.runHandler(handler);
+    };
     if (QAction *entry = m_window->menuEntry(name)) {
         QObject::connect(entry, &QAction::triggered, entry, guarded);
         return;
@@ -38,11 +45,18 @@ void Screen::onClick(std::string_view name, std::function<void()> handler)
     QObject::connect(button, &QAbstractButton::clicked, button, guarded);
 }
 
+bool Screen::isOnView(const ScreenWindow *window) const
+{
+    return window && window == m_window.get() && window->isVisible();
+}
+
 void Screen::load()
 {
     m_window = std::make_unique<ScreenWindow>(m_description);
-    QObject::connect(m_window.get(), &ScreenWindow::closeRequested, m_window.get(),
-        [this] { m_screens.runHandler([this] { m_screens.closeButton(m_id); }); });
+    QObject::connect(m_window.get(), &ScreenWindow::closeRequested, m_window.get(), [this, window = m_window.get()] {
+        if (isOnView(window))
+            m_screens.runHandler([this] { m_screens.closeButton(m_id); });
+    });
     m_window->place();
     connectHandlers();
     Form_Load();

@@ -51,6 +51,8 @@ protected:
 
 private:
     friend class ScreenRegistry;
+    // Whether the window is this screen's loaded window, and visible.
+    bool isOnView(const ScreenWindow *window) const;
     void load();
     void unload();
 

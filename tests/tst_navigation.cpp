@@ -78,6 +78,8 @@ private slots:
     void separatorDoesNothing();
     void menuByKeyboard();
     void aFailingHandlerEndsTheProgram();
+    void accessKeysInQuickSuccession_data();
+    void accessKeysInQuickSuccession();
 };
 
 void TestNavigation::startsOnTheMainMenu()
@@ -332,6 +334,50 @@ void TestNavigation::aFailingHandlerEndsTheProgram()
     bool ran = false;
     program.screens.runHandler([&ran] { ran = true; });
     QVERIFY(!ran);
+}
+
+void TestNavigation::accessKeysInQuickSuccession_data()
+{
+    QTest::addColumn<Route>("route");
+    QTest::addColumn<ScreenId>("screen");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<ScreenId>("target");
+    // The first button leaves the screen; the second, pressed before the
+    // first has clicked, belongs to a screen that is gone by its turn.
+    QTest::newRow("entry screen: finish, predict")
+        << Route{{MainMenu, "m1"}} << ScreenId::Form1 << u"Command2"_qs << u"Command1"_qs << MainMenu;
+    QTest::newRow("history: order, close")
+        << Route{{MainMenu, "m2"}} << ScreenId::Form3 << u"Command1"_qs << u"Command2"_qs << ScreenId::Form2;
+    QTest::newRow("verse page 2: back, menu") << Route{{MainMenu, "m3"}, {ScreenId::Form5, "Command1"}}
+                                              << ScreenId::Form6 << u"Command1"_qs << u"Command2"_qs << ScreenId::Form5;
+}
+
+void TestNavigation::accessKeysInQuickSuccession()
+{
+    QFETCH(Route, route);
+    QFETCH(ScreenId, screen);
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(ScreenId, target);
+    Program program;
+    take(program, route);
+    QVERIFY(QTest::qWaitForWindowActive(program.window(screen)));
+    QWidget *focus = program.window(screen)->focusWidget();
+    QList<QPointer<QAbstractButton>> pressed;
+    for (const QString &name : {first, second}) {
+        auto *button = program.control<QAbstractButton>(screen, name.toStdString());
+        const QString caption = button->text();
+        pressed << button;
+        pressAccessKey(focus ? focus : program.window(screen), caption.at(caption.indexOf(u'&') + 1));
+    }
+    // Both buttons click a moment after their keys.
+    QTRY_VERIFY(
+        std::none_of(pressed.begin(), pressed.end(), [](const auto &button) { return button && button->isDown(); }));
+    QCoreApplication::processEvents();
+    QCOMPARE(program.visibleScreens(), std::vector{target});
+    QVERIFY(program.messages.empty());
+    QCOMPARE(program.ended.count(), 0);
 }
 
 QTEST_MAIN(TestNavigation)

@@ -1,5 +1,7 @@
 #include "support.h"
 
+#include "assets.h"
+
 #include <QComboBox>
 #include <QFontInfo>
 #include <QLabel>
@@ -175,6 +177,7 @@ private slots:
     void everyTextFitsItsControl();
     void predictButtonShowsTheHandAboveItsCaption();
     void controlsPastTheEdgeAreCutByTheWindow();
+    void picturesAreDecodedOncePerRun();
 };
 
 void TestPictures::facesResolveToInstalledLookAlikes_data()
@@ -324,6 +327,21 @@ void TestPictures::controlsPastTheEdgeAreCutByTheWindow()
     // Both ends of the visible banner are pale yellow right to the edge.
     QCOMPARE(drawn.pixel(0, banner->height() / 2), qRgb(0xFF, 0xFF, 0xC0));
     QCOMPARE(drawn.pixel(drawn.width() - 1, banner->height() / 2), qRgb(0xFF, 0xFF, 0xC0));
+}
+
+void TestPictures::picturesAreDecodedOncePerRun()
+{
+    Program program;
+    open(program, ScreenId::Form5);
+    const qint64 icon = program.window(ScreenId::Form5)->windowIcon().cacheKey();
+    const qint64 stars = picture(Picture::StarField).cacheKey();
+    // Verse page 2 has the same information icon, and verse page 1 loaded
+    // anew shows the very same decoded pictures as before.
+    program.click(ScreenId::Form5, "Command1");
+    QCOMPARE(program.window(ScreenId::Form6)->windowIcon().cacheKey(), icon);
+    program.click(ScreenId::Form6, "Command1");
+    QCOMPARE(program.window(ScreenId::Form5)->windowIcon().cacheKey(), icon);
+    QCOMPARE(picture(Picture::StarField).cacheKey(), stars);
 }
 
 QTEST_MAIN(TestPictures)

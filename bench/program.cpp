@@ -1,0 +1,215 @@
+// The program, started exactly as app/main.cpp starts it, with a watch for
+// its frames. Without arguments it reports the main menu's first frame and
+// ends there. With --navigate TOURS it goes on to take every way between the
+// screens TOURS times and reports, for each, the time from the click to the
+// target screen's first frame.
+
+#include "builder.h"
+#include "framewatch.h"
+#include "startup.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
+using duset::ScreenWindow;
+using duset::bench::FrameWatch;
+using duset::bench::monotonicNow;
+
+namespace {
+
+ScreenWindow *visibleScreen(const char *name)
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        auto *screen = qobject_cast<ScreenWindow *>(widget);
+        if (screen && screen->isVisible() && screen->objectName() == QLatin1String(name))
+            return screen;
+    }
+    return nullptr;
+}
+
+bool isScreen(const QWidget *window, const char *name)
+{
+    return qobject_cast<const ScreenWindow *>(window) && window->objectName() == QLatin1String(name);
+}
+
+[[noreturn]] void fail(const std::string &why)
+{
+    std::fprintf(stderr, "duset-bench-program: %s\n", why.c_str());
+    std::_Exit(1);
+}
+
+enum class Via { Menu, Button, CloseButton };
+
+struct Step {
+    const char *from;
+    Via via;
+    const char *control;
+    const char *to;
+};
+
+// One tour takes every way between the screens at least once and ends on the
+// main menu, where the next tour starts.
+constexpr Step Tour[] = {
+    {"Form4", Via::Menu, "m1", "Form1"},
+    {"Form1", Via::Button, "Command2", "Form4"},
+    {"Form4", Via::Menu, "m2", "Form3"},
+    {"Form3", Via::Button, "Command1", "Form2"},
+    {"Form2", Via::Button, "Command1", "Form4"},
+    {"Form4", Via::Menu, "m2", "Form3"},
+    {"Form3", Via::Button, "Command2", "Form4"},
+    {"Form4", Via::Menu, "m4", "Form2"},
+    {"Form2", Via::CloseButton, "close", "Form4"},
+    {"Form4", Via::Menu, "m3", "Form5"},
+    {"Form5", Via::Button, "Command1", "Form6"},
+    {"Form6", Via::Button, "Command1", "Form5"},
+    {"Form5", Via::Button, "Command1", "Form6"},
+    {"Form6", Via::Button, "Command2", "Form4"},
+    {"Form4", Via::Menu, "m1", "Form1"},
+    {"Form1", Via::CloseButton, "close", "Form4"},
+    {"Form4", Via::Menu, "m2", "Form3"},
+    {"Form3", Via::CloseButton, "close", "Form4"},
+    {"Form4", Via::Menu, "m3", "Form5"},
+    {"Form5", Via::CloseButton, "close", "Form4"},
+    {"Form4", Via::Menu, "m3", "Form5"},
+    {"Form5", Via::Button, "Command1", "Form6"},
+    {"Form6", Via::CloseButton, "close", "Form4"},
+};
+
+// A left click in the middle of the button, as the mouse delivers it.
+void click(QWidget *button)
+{
+    const QPointF at = QRectF(button->rect()).center();
+    const QPointF global = button->mapToGlobal(at);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(button, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(button, &release);
+}
+
+void take(const Step &step)
+{
+    ScreenWindow *from = visibleScreen(step.from);
+    if (!from)
+        fail(std::string(step.from) + " is not on screen");
+    switch (step.via) {
+    case Via::Menu:
+        if (QAction *entry = from->menuEntry(step.control))
+            entry->trigger();
+        else
+            fail(std::string("no menu entry ") + step.control);
+        break;
+    case Via::Button:
+        if (QWidget *button = from->control(step.control))
+            click(button);
+        else
+            fail(std::string("no button ") + step.control);
+        break;
+    case Via::CloseButton:
+        from->close();
+        break;
+    }
+}
+
+// Every step runs from the main event loop, as a person's click does, so that
+// the windows a step unloads go away as they do in the program.
+class Navigator : public QObject {
+public:
+    Navigator(FrameWatch &watch, int tours)
+        : m_watch(watch)
+        , m_steps(tours * int(std::size(Tour)))
+    {
+        m_stuck.setSingleShot(true);
+        m_stuck.setInterval(10'000);
+        connect(&m_stuck, &QTimer::timeout, this, [this] { fail("no frame of " + std::string(current().to)); });
+    }
+
+    void start()
+    {
+        connect(&m_watch, &FrameWatch::framed, this, &Navigator::arrived);
+        next();
+    }
+
+private:
+    void next()
+    {
+        if (m_done == m_steps) {
+            report();
+            std::_Exit(0);
+        }
+        const Step &step = current();
+        m_watch.arm([&step](const QWidget *window) { return isScreen(window, step.to); });
+        m_stuck.start();
+        m_clicked = monotonicNow();
+        take(step);
+    }
+
+    const Step &current() const { return Tour[std::size_t(m_done) % std::size(Tour)]; }
+
+    void arrived(qint64 at)
+    {
+        m_stuck.stop();
+        const Step &step = current();
+        m_samples[std::string(step.from) + ' ' + step.control + ' ' + step.to].push_back(at - m_clicked);
+        ++m_done;
+        QMetaObject::invokeMethod(this, &Navigator::next, Qt::QueuedConnection);
+    }
+
+    void report()
+    {
+        for (auto &[route, samples] : m_samples) {
+            const qint64 first = samples.front();
+            std::sort(samples.begin(), samples.end());
+            std::printf("route %s %zu %lld %lld %lld\n", route.c_str(), samples.size(),
+                static_cast<long long>(samples[samples.size() / 2]), static_cast<long long>(samples.back()),
+                static_cast<long long>(first));
+        }
+        std::fflush(stdout);
+    }
+
+    FrameWatch &m_watch;
+    const int m_steps;
+    int m_done = 0;
+    qint64 m_clicked = 0;
+    QTimer m_stuck;
+    std::map<std::string, std::vector<qint64>> m_samples;
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    int tours = 0;
+    if (argc == 3 && std::string(argv[1]) == "--navigate")
+        tours = std::atoi(argv[2]);
+    else if (argc != 1) {
+        std::fprintf(stderr, "usage: %s [--navigate TOURS]\n", argv[0]);
+        return 2;
+    }
+
+    FrameWatch watch;
+    Navigator navigator(watch, tours);
+    watch.arm([](const QWidget *window) { return isScreen(window, "Form4"); });
+    QObject::connect(
+        &watch, &FrameWatch::framed, &navigator,
+        [&navigator, tours](qint64 at) {
+            const QWidget *menu = visibleScreen("Form4");
+            std::printf("frame %lld\nsize %dx%d\nplatform %s\nqt %s\n", static_cast<long long>(at), menu->width(),
+                menu->height(), qPrintable(QGuiApplication::platformName()), qVersion());
+            std::fflush(stdout);
+            if (tours <= 0)
+                std::_Exit(0);
+            QMetaObject::invokeMethod(&navigator, &Navigator::start, Qt::QueuedConnection);
+        },
+        Qt::SingleShotConnection);
+    return duset::run(app);
+}
