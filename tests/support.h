@@ -16,8 +16,12 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <algorithm>
+#include <map>
 #include <memory>
 #include <vector>
+
+Q_DECLARE_METATYPE(duset::ScreenId)
 
 namespace duset::testing {
 
@@ -107,30 +111,71 @@ inline void typeText(QWidget *target, const QString &text)
     }
 }
 
-// Opens a screen the way a person reaches it from the main menu.
-inline void openScreen(const Program &program, ScreenId id)
+// A step of a route: a menu entry of the main menu, or a button of a screen.
+struct Step {
+    ScreenId screen;
+    const char *control;
+};
+
+using Route = std::vector<Step>;
+
+inline void take(const Program &program, const Route &route)
+{
+    for (const Step &step : route) {
+        if (step.screen == MainMenu)
+            program.choose(step.control);
+        else
+            program.click(step.screen, step.control);
+        QCoreApplication::processEvents();
+    }
+}
+
+// The way a person reaches a screen from the main menu.
+inline Route wayTo(ScreenId id)
 {
     switch (id) {
     case ScreenId::Form1:
-        program.choose("m1");
-        break;
+        return {{MainMenu, "m1"}};
     case ScreenId::Form2:
-        program.choose("m4");
-        break;
+        return {{MainMenu, "m4"}};
     case ScreenId::Form3:
-        program.choose("m2");
-        break;
+        return {{MainMenu, "m2"}};
     case ScreenId::Form4:
-        break;
+        return {};
     case ScreenId::Form5:
-        program.choose("m3");
-        break;
+        return {{MainMenu, "m3"}};
     case ScreenId::Form6:
-        program.choose("m3");
-        program.click(ScreenId::Form5, "Command1");
-        break;
+        return {{MainMenu, "m3"}, {ScreenId::Form5, "Command1"}};
     }
-    QCoreApplication::processEvents();
+    return {};
+}
+
+inline void openScreen(const Program &program, ScreenId id)
+{
+    take(program, wayTo(id));
+}
+
+// One row per screen, for tests that hold for every screen.
+inline void addScreenRows()
+{
+    QTest::addColumn<ScreenId>("screen");
+    for (ScreenId id : AllScreens)
+        QTest::addRow("Form%d", static_cast<int>(id) + 1) << id;
+}
+
+inline QImage grabbed(QWidget *widget)
+{
+    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// The colour that covers most of a picture: a control's background.
+inline QRgb mostCommon(const QImage &image)
+{
+    std::map<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y)];
+    return std::max_element(counts.begin(), counts.end(), [](auto &a, auto &b) { return a.second < b.second; })->first;
 }
 
 // The fonts the program installs before its first window.

@@ -10,8 +10,6 @@
 using namespace duset;
 using namespace duset::testing;
 
-Q_DECLARE_METATYPE(duset::ScreenId)
-
 namespace {
 
 QAccessibleInterface *accessible(QObject *object)
@@ -41,13 +39,6 @@ QString withoutMarker(QStringView caption)
     QString text = caption.toString();
     const qsizetype marker = text.indexOf(u'&');
     return marker < 0 ? text : text.remove(marker, 1);
-}
-
-void addScreenRows()
-{
-    QTest::addColumn<ScreenId>("screen");
-    for (ScreenId id : AllScreens)
-        QTest::addRow("Form%d", static_cast<int>(id) + 1) << id;
 }
 
 // A made-up screen for the naming rule: one list with labels all around it,

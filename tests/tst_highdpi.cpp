@@ -11,8 +11,6 @@
 using namespace duset;
 using namespace duset::testing;
 
-Q_DECLARE_METATYPE(duset::ScreenId)
-
 // Every screen on a screen with two device pixels to each pixel, as on a
 // high-density display: the layout, the texts and the star field must stay as
 // they are at one device pixel to each pixel, only sharper.
@@ -20,18 +18,6 @@ Q_DECLARE_METATYPE(duset::ScreenId)
 namespace {
 
 constexpr int Ratio = 2;
-
-void addScreenRows()
-{
-    QTest::addColumn<ScreenId>("screen");
-    for (ScreenId id : AllScreens)
-        QTest::addRow("Form%d", static_cast<int>(id) + 1) << id;
-}
-
-QImage grabbed(QWidget *widget)
-{
-    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
 
 QRect devicePixels(const QRect &rect)
 {
@@ -47,15 +33,6 @@ QRect extentOf(const QImage &image, QRgb colour)
             if (image.pixel(x, y) == colour)
                 extent |= QRect(x, y, 1, 1);
     return extent;
-}
-
-QRgb mostCommon(const QImage &image)
-{
-    std::map<QRgb, int> counts;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            ++counts[image.pixel(x, y)];
-    return std::max_element(counts.begin(), counts.end(), [](auto &a, auto &b) { return a.second < b.second; })->first;
 }
 
 // The room a control gives its text, in pixels, and the text as it is drawn.

@@ -8,28 +8,7 @@
 using namespace duset;
 using namespace duset::testing;
 
-Q_DECLARE_METATYPE(duset::ScreenId)
-
 namespace {
-
-// A step of a route: a menu entry of the main menu, or a button of a screen.
-struct Step {
-    ScreenId screen;
-    const char *control;
-};
-
-using Route = std::vector<Step>;
-
-void take(Program &program, const Route &route)
-{
-    for (const Step &step : route) {
-        if (step.screen == MainMenu)
-            program.choose(step.control);
-        else
-            program.click(step.screen, step.control);
-        QCoreApplication::processEvents();
-    }
-}
 
 // Records, in order, when screens become visible or invisible.
 class ShowHideLog : public QObject {

@@ -16,56 +16,12 @@
 using namespace duset;
 using namespace duset::testing;
 
-Q_DECLARE_METATYPE(duset::ScreenId)
-
 namespace {
-
-// The way from the main menu to each screen.
-void open(Program &program, ScreenId id)
-{
-    switch (id) {
-    case ScreenId::Form1:
-        program.choose("m1");
-        break;
-    case ScreenId::Form2:
-        program.choose("m4");
-        break;
-    case ScreenId::Form3:
-        program.choose("m2");
-        break;
-    case ScreenId::Form4:
-        break;
-    case ScreenId::Form5:
-        program.choose("m3");
-        break;
-    case ScreenId::Form6:
-        program.choose("m3");
-        program.click(ScreenId::Form5, "Command1");
-        break;
-    }
-    QCoreApplication::processEvents();
-}
-
-void addScreenRows()
-{
-    QTest::addColumn<ScreenId>("screen");
-    for (ScreenId id : AllScreens)
-        QTest::addRow("Form%d", static_cast<int>(id) + 1) << id;
-}
 
 QColor colourOf(const Colour &colour)
 {
     return colour.source == Colour::Source::System ? QGuiApplication::palette().color(colour.role)
                                                    : QColor::fromRgb(colour.rgb);
-}
-
-QRgb mostCommon(const QImage &image)
-{
-    std::map<QRgb, int> counts;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            ++counts[image.pixel(x, y)];
-    return std::max_element(counts.begin(), counts.end(), [](auto &a, auto &b) { return a.second < b.second; })->first;
 }
 
 int count(const QImage &image, QRgb colour)
@@ -202,7 +158,7 @@ void TestPictures::starFieldShowsWhereNothingCoversIt()
 {
     QFETCH(ScreenId, screen);
     Program program;
-    open(program, screen);
+    openScreen(program, screen);
     const ScreenWindow *window = program.window(screen);
     const QImage drawn = window->surface()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QImage stars = QImage(u":/assets/starfield.gif"_qs).convertToFormat(QImage::Format_RGB32);
@@ -227,7 +183,7 @@ void TestPictures::labelsAndButtonsShowTheirColours()
 {
     QFETCH(ScreenId, screen);
     Program program;
-    open(program, screen);
+    openScreen(program, screen);
     const Screen &instance = *program.screens.peek(screen);
     const QImage drawn = program.window(screen)->surface()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QRect client = drawn.rect();
@@ -249,7 +205,7 @@ void TestPictures::everyCharacterIsInTheFaceUsed()
 {
     QFETCH(ScreenId, screen);
     Program program;
-    open(program, screen);
+    openScreen(program, screen);
     std::vector<ShownText> texts = textsOf(*program.screens.peek(screen));
     const ScreenWindow *window = program.window(screen);
     if (window->menuBar()) {
@@ -268,7 +224,7 @@ void TestPictures::everyTextFitsItsControl()
 {
     QFETCH(ScreenId, screen);
     Program program;
-    open(program, screen);
+    openScreen(program, screen);
     for (const ShownText &text : textsOf(*program.screens.peek(screen))) {
         if (text.room < 0)
             continue;
@@ -280,7 +236,7 @@ void TestPictures::everyTextFitsItsControl()
 void TestPictures::predictButtonShowsTheHandAboveItsCaption()
 {
     Program program;
-    open(program, ScreenId::Form1);
+    openScreen(program, ScreenId::Form1);
     QWidget *button = program.control(ScreenId::Form1, "Command1");
     button->clearFocus(); // no focus mark across the picture
     const QImage drawn = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -309,7 +265,7 @@ void TestPictures::predictButtonShowsTheHandAboveItsCaption()
 void TestPictures::controlsPastTheEdgeAreCutByTheWindow()
 {
     Program program;
-    open(program, ScreenId::Form1);
+    openScreen(program, ScreenId::Form1);
     // The banner starts left of the client area and ends right of it; what
     // shows is its middle, with its caption on the middle of the window.
     QWidget *banner = program.control(ScreenId::Form1, "Label1");
@@ -332,7 +288,7 @@ void TestPictures::controlsPastTheEdgeAreCutByTheWindow()
 void TestPictures::picturesAreDecodedOncePerRun()
 {
     Program program;
-    open(program, ScreenId::Form5);
+    openScreen(program, ScreenId::Form5);
     const qint64 icon = program.window(ScreenId::Form5)->windowIcon().cacheKey();
     const qint64 stars = picture(Picture::StarField).cacheKey();
     // Verse page 2 has the same information icon, and verse page 1 loaded

@@ -12,49 +12,12 @@
 using namespace duset;
 using namespace duset::testing;
 
-Q_DECLARE_METATYPE(duset::ScreenId)
-
 namespace {
 
 // The few Thai words the checks look for.
 const QString Remainder = u"เศษ"_qs;
 const QString EndMark = u"ฯ"_qs;
 const QString YearWord = u"ปี"_qs;
-
-// A step of a route: a menu entry of the main menu, or a button of a screen.
-struct Step {
-    ScreenId screen;
-    const char *control;
-};
-
-using Route = std::vector<Step>;
-
-void take(Program &program, const Route &route)
-{
-    for (const Step &step : route) {
-        if (step.screen == MainMenu)
-            program.choose(step.control);
-        else
-            program.click(step.screen, step.control);
-        QCoreApplication::processEvents();
-    }
-}
-
-Route wayTo(ScreenId id)
-{
-    switch (id) {
-    case ScreenId::Form2:
-        return {{MainMenu, "m4"}};
-    case ScreenId::Form3:
-        return {{MainMenu, "m2"}};
-    case ScreenId::Form5:
-        return {{MainMenu, "m3"}};
-    case ScreenId::Form6:
-        return {{MainMenu, "m3"}, {ScreenId::Form5, "Command1"}};
-    default:
-        return {};
-    }
-}
 
 // A reference screen opened from the main menu, active, as a person finds it.
 class OpenScreen : public Program {
