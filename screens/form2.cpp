@@ -44,18 +44,7 @@ constexpr Control row(std::string_view name, int left, int top, int tabIndex, QS
 constexpr Control Controls[] = {
     // Wider than the window by the same amount on both sides, so the window
     // cuts both ends and the caption stands on the window's middle.
-    {.kind = Label,
-        .name = "Label1",
-        .text = u"ลำดับ วัน เดือน ปี ของไทย",
-        .left = -600,
-        .top = 0,
-        .width = 7695,
-        .height = 615,
-        .font = TitleFace,
-        .foreColor = Green,
-        .backColor = PaleYellow,
-        .alignment = Alignment::Centre,
-        .tabIndex = 0},
+    title(-600, 7695, 0, u"ลำดับ วัน เดือน ปี ของไทย"),
     heading("Label2", 840, 840, 1, u"วัน"),
     heading("Label3", 2520, 840, 2, u"เดือน"),
     heading("Label4", 4440, 840, 3, u"ปี"),

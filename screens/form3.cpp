@@ -29,18 +29,7 @@ constexpr Control verseLine(std::string_view name, int left, int top, int tabInd
 constexpr Control Controls[] = {
     // Wider than the window and further out on the left, so the window cuts
     // both ends and the caption stands left of the window's middle.
-    {.kind = Label,
-        .name = "Label1",
-        .text = u" ตำราวรุณศ (ดูเศษ) ",
-        .left = -795,
-        .top = 0,
-        .width = 7695,
-        .height = 615,
-        .font = TitleFace,
-        .foreColor = Green,
-        .backColor = PaleYellow,
-        .alignment = Alignment::Centre,
-        .tabIndex = 0},
+    title(-795, 7695, 0, u" ตำราวรุณศ (ดูเศษ) "),
     {.kind = Label,
         .name = "Label2",
         .text = u"วิธีทำนาย(กลอน)",

@@ -30,18 +30,7 @@ constexpr Control verse(std::string_view name, int left, int top, int tabIndex, 
 constexpr Control Controls[] = {
     // Wider than the window and starting at its left edge, so the window cuts
     // its right end and the caption stands right of the window's middle.
-    {.kind = Label,
-        .name = "Label1",
-        .text = u"บทกลอนคำทำนาย (เศษ ๑ ถึง เศษ ๗)",
-        .left = 0,
-        .top = 0,
-        .width = 7920,
-        .height = 615,
-        .font = TitleFace,
-        .foreColor = Green,
-        .backColor = PaleYellow,
-        .alignment = Alignment::Centre,
-        .tabIndex = 0},
+    title(0, 7920, 0, u"บทกลอนคำทำนาย (เศษ ๑ ถึง เศษ ๗)"),
     // Remainder 1, first stanza.
     verse("Text1", 480, 840, 1, u"     เศษ ๑ เสาเรือนไฟไหม้"),
     verse("Text16", 3600, 840, 16, u"ชะตาใครทั้งชายหญิง"),

@@ -31,18 +31,7 @@ constexpr Control verse(std::string_view name, int left, int top, int tabIndex, 
 constexpr Control Controls[] = {
     // Wider than the window on both sides; the window cuts both ends and the
     // caption stands on the window's middle.
-    {.kind = Label,
-        .name = "Label1",
-        .text = u"บทกลอนคำทำนาย (เศษ ๘ ถึง เศษ ๑๐)",
-        .left = -578,
-        .top = 0,
-        .width = 7920,
-        .height = 615,
-        .font = TitleFace,
-        .foreColor = Green,
-        .backColor = PaleYellow,
-        .alignment = Alignment::Centre,
-        .tabIndex = 8},
+    title(-578, 7920, 8, u"บทกลอนคำทำนาย (เศษ ๘ ถึง เศษ ๑๐)"),
     // Remainder 8. The first four rows stand a little apart from the rest and
     // their tab indexes run backwards; with every field disabled the order
     // shows nowhere.

@@ -16,4 +16,22 @@ inline constexpr Colour Orange = rgb(0xFF8000);
 inline constexpr Colour Black = rgb(0x000000);
 inline constexpr Colour White = rgb(0xFFFFFF);
 
+// The title across the top of a reference screen, centred on the label's
+// whole width, which may run past the window's edges.
+constexpr Control title(int left, int width, int tabIndex, QStringView text)
+{
+    return {.kind = Control::Kind::Label,
+        .name = "Label1",
+        .text = text,
+        .left = left,
+        .top = 0,
+        .width = width,
+        .height = 615,
+        .font = TitleFace,
+        .foreColor = Green,
+        .backColor = PaleYellow,
+        .alignment = Alignment::Centre,
+        .tabIndex = tabIndex};
+}
+
 } // namespace duset
