@@ -6,19 +6,39 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <string_view>
 
 namespace duset {
 
 class Screen;
 class ScreenWindow;
 
+// The screens keep the program's own names, Form1 to Form6; the code names
+// each by its role. Each screen's class is in screens/ under its id's name
+// (the main menu is screens/form4.cpp).
 enum class ScreenId { Form1, Form2, Form3, Form4, Form5, Form6 };
 
-inline constexpr std::array AllScreens{
-    ScreenId::Form1, ScreenId::Form2, ScreenId::Form3, ScreenId::Form4, ScreenId::Form5, ScreenId::Form6};
-
-// The hub that the program opens on and that every way back leads to.
+// The birth-data entry screen, where predict turns three choices into a verse.
+inline constexpr ScreenId EntryScreen = ScreenId::Form1;
+// The Thai order of days, months and years, numbered as the reckoning counts.
+inline constexpr ScreenId OrderScreen = ScreenId::Form2;
+// Where the reckoning comes from, told in verse.
+inline constexpr ScreenId HistoryScreen = ScreenId::Form3;
+// The hub with the menu bar: the program opens on it and every way back leads to it.
 inline constexpr ScreenId MainMenu = ScreenId::Form4;
+// The verses of remainders 1 to 7.
+inline constexpr ScreenId VersePage1 = ScreenId::Form5;
+// The verses of remainders 8 to 10 and the closing stanzas.
+inline constexpr ScreenId VersePage2 = ScreenId::Form6;
+
+inline constexpr std::array AllScreens{EntryScreen, OrderScreen, HistoryScreen, MainMenu, VersePage1, VersePage2};
+
+// The screen's own name, which its window carries as its object name.
+constexpr std::string_view screenName(ScreenId id)
+{
+    constexpr std::string_view names[] = {"Form1", "Form2", "Form3", "Form4", "Form5", "Form6"};
+    return names[static_cast<std::size_t>(id)];
+}
 
 // One slot per screen. A slot is filled at the first reference to its screen
 // and keeps that instance until the program ends; every screen operation goes

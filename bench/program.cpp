@@ -6,6 +6,7 @@
 
 #include "builder.h"
 #include "framewatch.h"
+#include "registry.h"
 #include "startup.h"
 
 #include <QAction>
@@ -20,25 +21,33 @@
 #include <string>
 #include <vector>
 
+using duset::EntryScreen;
+using duset::HistoryScreen;
+using duset::MainMenu;
+using duset::OrderScreen;
+using duset::ScreenId;
 using duset::ScreenWindow;
+using duset::VersePage1;
+using duset::VersePage2;
 using duset::bench::FrameWatch;
 using duset::bench::monotonicNow;
 
 namespace {
 
-ScreenWindow *visibleScreen(const char *name)
+bool isScreen(const QWidget *window, ScreenId id)
 {
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        auto *screen = qobject_cast<ScreenWindow *>(widget);
-        if (screen && screen->isVisible() && screen->objectName() == QLatin1String(name))
-            return screen;
-    }
-    return nullptr;
+    const std::string_view name = duset::screenName(id);
+    return qobject_cast<const ScreenWindow *>(window)
+        && window->objectName() == QLatin1String(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-bool isScreen(const QWidget *window, const char *name)
+ScreenWindow *visibleScreen(ScreenId id)
 {
-    return qobject_cast<const ScreenWindow *>(window) && window->objectName() == QLatin1String(name);
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible() && isScreen(widget, id))
+            return static_cast<ScreenWindow *>(widget);
+    }
+    return nullptr;
 }
 
 [[noreturn]] void fail(const std::string &why)
@@ -50,38 +59,38 @@ bool isScreen(const QWidget *window, const char *name)
 enum class Via { Menu, Button, CloseButton };
 
 struct Step {
-    const char *from;
+    ScreenId from;
     Via via;
     const char *control;
-    const char *to;
+    ScreenId to;
 };
 
 // One tour takes every way between the screens at least once and ends on the
 // main menu, where the next tour starts.
 constexpr Step Tour[] = {
-    {"Form4", Via::Menu, "m1", "Form1"},
-    {"Form1", Via::Button, "Command2", "Form4"},
-    {"Form4", Via::Menu, "m2", "Form3"},
-    {"Form3", Via::Button, "Command1", "Form2"},
-    {"Form2", Via::Button, "Command1", "Form4"},
-    {"Form4", Via::Menu, "m2", "Form3"},
-    {"Form3", Via::Button, "Command2", "Form4"},
-    {"Form4", Via::Menu, "m4", "Form2"},
-    {"Form2", Via::CloseButton, "close", "Form4"},
-    {"Form4", Via::Menu, "m3", "Form5"},
-    {"Form5", Via::Button, "Command1", "Form6"},
-    {"Form6", Via::Button, "Command1", "Form5"},
-    {"Form5", Via::Button, "Command1", "Form6"},
-    {"Form6", Via::Button, "Command2", "Form4"},
-    {"Form4", Via::Menu, "m1", "Form1"},
-    {"Form1", Via::CloseButton, "close", "Form4"},
-    {"Form4", Via::Menu, "m2", "Form3"},
-    {"Form3", Via::CloseButton, "close", "Form4"},
-    {"Form4", Via::Menu, "m3", "Form5"},
-    {"Form5", Via::CloseButton, "close", "Form4"},
-    {"Form4", Via::Menu, "m3", "Form5"},
-    {"Form5", Via::Button, "Command1", "Form6"},
-    {"Form6", Via::CloseButton, "close", "Form4"},
+    {MainMenu, Via::Menu, "m1", EntryScreen},
+    {EntryScreen, Via::Button, "Command2", MainMenu},
+    {MainMenu, Via::Menu, "m2", HistoryScreen},
+    {HistoryScreen, Via::Button, "Command1", OrderScreen},
+    {OrderScreen, Via::Button, "Command1", MainMenu},
+    {MainMenu, Via::Menu, "m2", HistoryScreen},
+    {HistoryScreen, Via::Button, "Command2", MainMenu},
+    {MainMenu, Via::Menu, "m4", OrderScreen},
+    {OrderScreen, Via::CloseButton, "close", MainMenu},
+    {MainMenu, Via::Menu, "m3", VersePage1},
+    {VersePage1, Via::Button, "Command1", VersePage2},
+    {VersePage2, Via::Button, "Command1", VersePage1},
+    {VersePage1, Via::Button, "Command1", VersePage2},
+    {VersePage2, Via::Button, "Command2", MainMenu},
+    {MainMenu, Via::Menu, "m1", EntryScreen},
+    {EntryScreen, Via::CloseButton, "close", MainMenu},
+    {MainMenu, Via::Menu, "m2", HistoryScreen},
+    {HistoryScreen, Via::CloseButton, "close", MainMenu},
+    {MainMenu, Via::Menu, "m3", VersePage1},
+    {VersePage1, Via::CloseButton, "close", MainMenu},
+    {MainMenu, Via::Menu, "m3", VersePage1},
+    {VersePage1, Via::Button, "Command1", VersePage2},
+    {VersePage2, Via::CloseButton, "close", MainMenu},
 };
 
 // A left click in the middle of the button, as the mouse delivers it.
@@ -99,7 +108,7 @@ void take(const Step &step)
 {
     ScreenWindow *from = visibleScreen(step.from);
     if (!from)
-        fail(std::string(step.from) + " is not on screen");
+        fail(std::string(duset::screenName(step.from)) + " is not on screen");
     switch (step.via) {
     case Via::Menu:
         if (QAction *entry = from->menuEntry(step.control))
@@ -129,7 +138,8 @@ public:
     {
         m_stuck.setSingleShot(true);
         m_stuck.setInterval(10'000);
-        connect(&m_stuck, &QTimer::timeout, this, [this] { fail("no frame of " + std::string(current().to)); });
+        connect(&m_stuck, &QTimer::timeout, this,
+            [this] { fail("no frame of " + std::string(duset::screenName(current().to))); });
     }
 
     void start()
@@ -158,7 +168,9 @@ private:
     {
         m_stuck.stop();
         const Step &step = current();
-        m_samples[std::string(step.from) + ' ' + step.control + ' ' + step.to].push_back(at - m_clicked);
+        m_samples[std::string(duset::screenName(step.from)) + ' ' + step.control + ' '
+            + std::string(duset::screenName(step.to))]
+            .push_back(at - m_clicked);
         ++m_done;
         QMetaObject::invokeMethod(this, &Navigator::next, Qt::QueuedConnection);
     }
@@ -198,11 +210,11 @@ int main(int argc, char *argv[])
 
     FrameWatch watch;
     Navigator navigator(watch, tours);
-    watch.arm([](const QWidget *window) { return isScreen(window, "Form4"); });
+    watch.arm([](const QWidget *window) { return isScreen(window, MainMenu); });
     QObject::connect(
         &watch, &FrameWatch::framed, &navigator,
         [&navigator, tours](qint64 at) {
-            const QWidget *menu = visibleScreen("Form4");
+            const QWidget *menu = visibleScreen(MainMenu);
             std::printf("frame %lld\nsize %dx%d\nplatform %s\nqt %s\n", static_cast<long long>(at), menu->width(),
                 menu->height(), qPrintable(QGuiApplication::platformName()), qVersion());
             std::fflush(stdout);

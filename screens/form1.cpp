@@ -175,7 +175,7 @@ QString toQString(std::u16string_view text)
 } // namespace
 
 Form1::Form1(ScreenRegistry &screens)
-    : Screen(screens, ScreenId::Form1, Description)
+    : Screen(screens, EntryScreen, Description)
 {
 }
 
@@ -208,7 +208,7 @@ void Form1::Command1_Click()
 
 void Form1::Command2_Click()
 {
-    screens().Unload(ScreenId::Form1);
+    screens().Unload(EntryScreen);
     screens().Show(MainMenu);
 }
 

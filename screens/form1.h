@@ -21,8 +21,11 @@ protected:
     void connectHandlers() override;
 
 private:
+    // Predict: shows the warning or the verse of the three lists; stays here.
     void Command1_Click();
+    // Finish: unloads this screen and leads to the main menu.
     void Command2_Click();
+    // Enter new data: empties the three lists; stays here.
     void Command3_Click();
 };
 

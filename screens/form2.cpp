@@ -89,7 +89,7 @@ constexpr ScreenDescription Description{
 } // namespace
 
 Form2::Form2(ScreenRegistry &screens)
-    : Screen(screens, ScreenId::Form2, Description)
+    : Screen(screens, OrderScreen, Description)
 {
 }
 
@@ -102,7 +102,7 @@ void Form2::Command1_Click()
 {
     // The only way back that shows its target before it unloads its own screen.
     screens().Show(MainMenu);
-    screens().Unload(ScreenId::Form2);
+    screens().Unload(OrderScreen);
 }
 
 } // namespace duset

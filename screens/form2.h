@@ -14,6 +14,7 @@ protected:
     void connectHandlers() override;
 
 private:
+    // Close: shows the main menu, then unloads this screen.
     void Command1_Click();
 };
 

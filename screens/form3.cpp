@@ -96,7 +96,7 @@ constexpr ScreenDescription Description{
 } // namespace
 
 Form3::Form3(ScreenRegistry &screens)
-    : Screen(screens, ScreenId::Form3, Description)
+    : Screen(screens, HistoryScreen, Description)
 {
 }
 
@@ -108,13 +108,13 @@ void Form3::connectHandlers()
 
 void Form3::Command1_Click()
 {
-    screens().Unload(ScreenId::Form3);
-    screens().Show(ScreenId::Form2);
+    screens().Unload(HistoryScreen);
+    screens().Show(OrderScreen);
 }
 
 void Form3::Command2_Click()
 {
-    screens().Unload(ScreenId::Form3);
+    screens().Unload(HistoryScreen);
     screens().Show(MainMenu);
 }
 

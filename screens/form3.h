@@ -13,7 +13,9 @@ protected:
     void connectHandlers() override;
 
 private:
+    // Day, month, year: leads to the order screen.
     void Command1_Click();
+    // Close: leads to the main menu.
     void Command2_Click();
 };
 

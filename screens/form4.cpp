@@ -114,7 +114,7 @@ constexpr ScreenDescription Description{
 } // namespace
 
 Form4::Form4(ScreenRegistry &screens)
-    : Screen(screens, ScreenId::Form4, Description)
+    : Screen(screens, MainMenu, Description)
 {
 }
 
@@ -131,26 +131,26 @@ void Form4::connectHandlers()
 // per run and comes back where it was.
 void Form4::m1_Click()
 {
-    screens().Hide(ScreenId::Form4);
-    screens().Show(ScreenId::Form1);
+    screens().Hide(MainMenu);
+    screens().Show(EntryScreen);
 }
 
 void Form4::m2_Click()
 {
-    screens().Hide(ScreenId::Form4);
-    screens().Show(ScreenId::Form3);
+    screens().Hide(MainMenu);
+    screens().Show(HistoryScreen);
 }
 
 void Form4::m3_Click()
 {
-    screens().Hide(ScreenId::Form4);
-    screens().Show(ScreenId::Form5);
+    screens().Hide(MainMenu);
+    screens().Show(VersePage1);
 }
 
 void Form4::m4_Click()
 {
-    screens().Hide(ScreenId::Form4);
-    screens().Show(ScreenId::Form2);
+    screens().Hide(MainMenu);
+    screens().Show(OrderScreen);
 }
 
 void Form4::end_Click()

@@ -14,10 +14,12 @@ protected:
     void connectHandlers() override;
 
 private:
-    void m1_Click();
-    void m2_Click();
-    void m3_Click();
-    void m4_Click();
+    // Each menu command hides the main menu and leads to its screen:
+    void m1_Click(); // the entry screen
+    void m2_Click(); // the history screen
+    void m3_Click(); // verse page 1
+    void m4_Click(); // the order screen
+    // Ends the program at once.
     void end_Click();
 };
 

@@ -95,7 +95,7 @@ constexpr ScreenDescription Description{
 } // namespace
 
 Form5::Form5(ScreenRegistry &screens)
-    : Screen(screens, ScreenId::Form5, Description)
+    : Screen(screens, VersePage1, Description)
 {
 }
 
@@ -106,8 +106,8 @@ void Form5::connectHandlers()
 
 void Form5::Command1_Click()
 {
-    screens().Unload(ScreenId::Form5);
-    screens().Show(ScreenId::Form6);
+    screens().Unload(VersePage1);
+    screens().Show(VersePage2);
 }
 
 } // namespace duset

@@ -13,6 +13,7 @@ protected:
     void connectHandlers() override;
 
 private:
+    // Next page: leads to verse page 2.
     void Command1_Click();
 };
 

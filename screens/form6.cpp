@@ -101,7 +101,7 @@ constexpr ScreenDescription Description{
 } // namespace
 
 Form6::Form6(ScreenRegistry &screens)
-    : Screen(screens, ScreenId::Form6, Description)
+    : Screen(screens, VersePage2, Description)
 {
 }
 
@@ -113,13 +113,13 @@ void Form6::connectHandlers()
 
 void Form6::Command1_Click()
 {
-    screens().Unload(ScreenId::Form6);
-    screens().Show(ScreenId::Form5);
+    screens().Unload(VersePage2);
+    screens().Show(VersePage1);
 }
 
 void Form6::Command2_Click()
 {
-    screens().Unload(ScreenId::Form6);
+    screens().Unload(VersePage2);
     screens().Show(MainMenu);
 }
 

@@ -13,7 +13,9 @@ protected:
     void connectHandlers() override;
 
 private:
+    // Back: leads to verse page 1.
     void Command1_Click();
+    // Back to the menu: leads to the main menu.
     void Command2_Click();
 };
 

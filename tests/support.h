@@ -134,18 +134,18 @@ inline void take(const Program &program, const Route &route)
 inline Route wayTo(ScreenId id)
 {
     switch (id) {
-    case ScreenId::Form1:
+    case EntryScreen:
         return {{MainMenu, "m1"}};
-    case ScreenId::Form2:
+    case OrderScreen:
         return {{MainMenu, "m4"}};
-    case ScreenId::Form3:
+    case HistoryScreen:
         return {{MainMenu, "m2"}};
-    case ScreenId::Form4:
+    case MainMenu:
         return {};
-    case ScreenId::Form5:
+    case VersePage1:
         return {{MainMenu, "m3"}};
-    case ScreenId::Form6:
-        return {{MainMenu, "m3"}, {ScreenId::Form5, "Command1"}};
+    case VersePage2:
+        return {{MainMenu, "m3"}, {VersePage1, "Command1"}};
     }
     return {};
 }

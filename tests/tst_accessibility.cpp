@@ -94,8 +94,8 @@ void TestAccessibility::listsAreAnnouncedWithTheirLabels()
     QFETCH(QString, list);
     QFETCH(QString, label);
     Program program;
-    openScreen(program, ScreenId::Form1);
-    auto *combo = program.control<QComboBox>(ScreenId::Form1, list.toStdString());
+    openScreen(program, EntryScreen);
+    auto *combo = program.control<QComboBox>(EntryScreen, list.toStdString());
     QVERIFY(combo);
     QCOMPARE(accessible(combo)->role(), QAccessible::ComboBox);
     QCOMPARE(name(combo), label);
@@ -169,14 +169,14 @@ void TestAccessibility::aScreenReaderCanPressAButton()
     // The buttons draw themselves, so check that they still offer the press
     // action and that it navigates as a click does.
     Program program;
-    openScreen(program, ScreenId::Form6);
-    QAccessibleInterface *back = accessible(program.control(ScreenId::Form6, "Command2"));
+    openScreen(program, VersePage2);
+    QAccessibleInterface *back = accessible(program.control(VersePage2, "Command2"));
     QAccessibleActionInterface *actions = back->actionInterface();
     QVERIFY(actions);
     QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
     actions->doAction(QAccessibleActionInterface::pressAction());
     QTRY_COMPARE(program.visibleScreens(), std::vector{MainMenu});
-    QVERIFY(!program.isLoaded(ScreenId::Form6));
+    QVERIFY(!program.isLoaded(VersePage2));
 }
 
 void TestAccessibility::messageBoxesAnnounceTitleAndText_data()
@@ -196,16 +196,16 @@ void TestAccessibility::messageBoxesAnnounceTitleAndText()
     QFETCH(int, year);
     QFETCH(QMessageBox::Icon, icon);
     Program program;
-    openScreen(program, ScreenId::Form1);
+    openScreen(program, EntryScreen);
     const int picks[] = {day, month, year};
     for (int n = 1; n <= 3; ++n)
-        program.control<QComboBox>(ScreenId::Form1, "Combo" + std::to_string(n))->setCurrentIndex(picks[n - 1]);
-    program.click(ScreenId::Form1, "Command1");
+        program.control<QComboBox>(EntryScreen, "Combo" + std::to_string(n))->setCurrentIndex(picks[n - 1]);
+    program.click(EntryScreen, "Command1");
     QCOMPARE(program.messages.size(), std::size_t(1));
     const Message message = program.messages.front().message;
     QCOMPARE(message.icon, icon);
 
-    auto box = createMessageBox(program.window(ScreenId::Form1), message);
+    auto box = createMessageBox(program.window(EntryScreen), message);
     box->show();
     QVERIFY(QTest::qWaitForWindowExposed(box.get()));
     // What a screen reader reads out when the box raises its alert.

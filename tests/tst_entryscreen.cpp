@@ -43,20 +43,20 @@ QChar accessKey(const QAbstractButton *button)
 }
 
 // The entry screen, opened from the main menu.
-class EntryScreen : public Program {
+class OpenEntryScreen : public Program {
 public:
-    EntryScreen()
+    OpenEntryScreen()
     {
         choose("m1");
         QVERIFY(QTest::qWaitForWindowActive(window()));
     }
 
-    ScreenWindow *window() const { return Program::window(ScreenId::Form1); }
-    Form1 &form() const { return *static_cast<Form1 *>(screens.peek(ScreenId::Form1)); }
-    QComboBox *list(int n) const { return control<QComboBox>(ScreenId::Form1, "Combo" + std::to_string(n)); }
+    ScreenWindow *window() const { return Program::window(EntryScreen); }
+    Form1 &form() const { return *static_cast<Form1 *>(screens.peek(EntryScreen)); }
+    QComboBox *list(int n) const { return control<QComboBox>(EntryScreen, "Combo" + std::to_string(n)); }
     QAbstractButton *button(int n) const
     {
-        return control<QAbstractButton>(ScreenId::Form1, "Command" + std::to_string(n));
+        return control<QAbstractButton>(EntryScreen, "Command" + std::to_string(n));
     }
     void pick(int n, int item) const
     {
@@ -91,7 +91,7 @@ private slots:
 
 void TestEntryScreen::opensEmptyWithTheFocusInTheDayList()
 {
-    EntryScreen screen;
+    OpenEntryScreen screen;
     QCOMPARE(screen.texts(), QStringList(3));
     QCOMPARE(screen.window()->focusWidget(), screen.list(1));
     for (int n = 1; n <= 3; ++n)
@@ -100,7 +100,7 @@ void TestEntryScreen::opensEmptyWithTheFocusInTheDayList()
 
 void TestEntryScreen::listsHoldTheTableKeysInOrder()
 {
-    EntryScreen screen;
+    OpenEntryScreen screen;
     QCOMPARE(itemsOf(screen.list(1)), keysOf(DayTable));
     QCOMPARE(itemsOf(screen.list(2)), keysOf(MonthTable));
     QCOMPARE(itemsOf(screen.list(3)), keysOf(YearTable));
@@ -110,7 +110,7 @@ void TestEntryScreen::listsHoldTheTableKeysInOrder()
 
 void TestEntryScreen::tabFollowsTheTabIndexes()
 {
-    EntryScreen screen;
+    OpenEntryScreen screen;
     const QList<QWidget *> cycle{
         screen.list(2), screen.list(3), screen.button(1), screen.button(2), screen.button(3), screen.list(1)};
     for (QWidget *next : cycle) {
@@ -123,7 +123,7 @@ void TestEntryScreen::tabFollowsTheTabIndexes()
 
 void TestEntryScreen::pickingPutsExactlyTheItemInTheField()
 {
-    EntryScreen screen;
+    OpenEntryScreen screen;
     screen.pick(1, 3);
     QCOMPARE(screen.list(1)->currentText(), q(DayTable[3].key));
     // From the drop-down list with the mouse.
@@ -141,7 +141,7 @@ void TestEntryScreen::pickingPutsExactlyTheItemInTheField()
 
 void TestEntryScreen::typedTextStaysAsTyped()
 {
-    EntryScreen screen;
+    OpenEntryScreen screen;
     QComboBox *days = screen.list(1);
     // The start of a weekday is not completed to the weekday.
     const QString start = q(DayTable[3].key).left(4);
@@ -153,16 +153,16 @@ void TestEntryScreen::typedTextStaysAsTyped()
     QTest::keyClick(days->lineEdit(), Qt::Key_Return);
     QCOMPARE(days->currentText(), start + u" free text"_qs);
     QCOMPARE(days->count(), 7);
-    QCOMPARE(screen.visibleScreens(), std::vector{ScreenId::Form1});
+    QCOMPARE(screen.visibleScreens(), std::vector{EntryScreen});
 }
 
 void TestEntryScreen::predictShowsTheVerse()
 {
-    EntryScreen screen;
+    OpenEntryScreen screen;
     screen.pick(1, 3); // Wednesday 4
     screen.pick(2, 0); // January 2
     screen.pick(3, 11); // pig 12: 18, remainder 8
-    screen.click(ScreenId::Form1, "Command1");
+    screen.click(EntryScreen, "Command1");
     QCOMPARE(screen.messages.size(), std::size_t(1));
     const ShownMessage &shown = screen.messages.front();
     QCOMPARE(shown.parent, screen.window());
@@ -171,14 +171,14 @@ void TestEntryScreen::predictShowsTheVerse()
     QCOMPARE(shown.message.text, q(VerseTable[7][0]) + u"\r\n"_qs + q(VerseTable[7][1]));
     // The screen stays as it was.
     QCOMPARE(screen.texts(), (QStringList{q(DayTable[3].key), q(MonthTable[0].key), q(YearTable[11].key)}));
-    QCOMPARE(screen.visibleScreens(), std::vector{ScreenId::Form1});
+    QCOMPARE(screen.visibleScreens(), std::vector{EntryScreen});
     QCOMPARE(screen.form().Reckoning.Total, 8.0);
 }
 
 void TestEntryScreen::predictOnAFreshScreenWarnsOfAllThree()
 {
-    EntryScreen screen;
-    screen.click(ScreenId::Form1, "Command1");
+    OpenEntryScreen screen;
+    screen.click(EntryScreen, "Command1");
     QCOMPARE(screen.messages.size(), std::size_t(1));
     const Message &message = screen.messages.front().message;
     QCOMPARE(message.title, q(WarningTitle));
@@ -188,18 +188,18 @@ void TestEntryScreen::predictOnAFreshScreenWarnsOfAllThree()
 
 void TestEntryScreen::predictAfterFreeTextWarns()
 {
-    EntryScreen screen;
+    OpenEntryScreen screen;
     screen.pick(1, 2); // Tuesday
     screen.pick(2, 0);
     screen.pick(3, 0);
-    screen.click(ScreenId::Form1, "Command1");
+    screen.click(EntryScreen, "Command1");
     QCOMPARE(screen.messages.back().message.title, q(VerdictTitle));
     // The day field now shows something that is no weekday: no verdict for
     // Tuesday while the field says otherwise.
     screen.list(1)->setFocus();
     screen.list(1)->lineEdit()->selectAll();
     typeText(screen.list(1)->lineEdit(), u"x"_qs);
-    screen.click(ScreenId::Form1, "Command1");
+    screen.click(EntryScreen, "Command1");
     QCOMPARE(screen.messages.size(), std::size_t(2));
     QCOMPARE(screen.messages.back().message.text, q(WarningPrefix) + q(MissingDay) + q(WarningSuffix));
     QCOMPARE(screen.form().Reckoning.DayValue, 3);
@@ -207,13 +207,13 @@ void TestEntryScreen::predictAfterFreeTextWarns()
 
 void TestEntryScreen::clearEmptiesTheTextsOnly()
 {
-    EntryScreen screen;
+    OpenEntryScreen screen;
     screen.pick(1, 6);
     screen.pick(2, 10);
     screen.pick(3, 11);
-    screen.click(ScreenId::Form1, "Command1");
+    screen.click(EntryScreen, "Command1");
     const ReckoningState before = screen.form().Reckoning;
-    screen.click(ScreenId::Form1, "Command3");
+    screen.click(EntryScreen, "Command3");
     QCOMPARE(screen.texts(), QStringList(3));
     QCOMPARE(screen.form().Reckoning.DayValue, before.DayValue);
     QCOMPARE(screen.form().Reckoning.MonthValue, before.MonthValue);
@@ -221,13 +221,13 @@ void TestEntryScreen::clearEmptiesTheTextsOnly()
     QCOMPARE(screen.form().Reckoning.Total, before.Total);
     // Clear also empties a field that alone had a text.
     typeText(screen.list(2)->lineEdit(), u"abc"_qs);
-    screen.click(ScreenId::Form1, "Command3");
+    screen.click(EntryScreen, "Command3");
     QCOMPARE(screen.texts(), QStringList(3));
 }
 
 void TestEntryScreen::accessKeys()
 {
-    EntryScreen screen;
+    OpenEntryScreen screen;
     QWidget *focus = screen.window()->focusWidget();
     // Predict, by Alt and its underlined letter.
     pressAccessKey(focus, accessKey(screen.button(1)));
@@ -240,12 +240,12 @@ void TestEntryScreen::accessKeys()
     // Finish.
     pressAccessKey(focus, accessKey(screen.button(2)));
     QTRY_COMPARE(screen.visibleScreens(), std::vector{MainMenu});
-    QVERIFY(!screen.isLoaded(ScreenId::Form1));
+    QVERIFY(!screen.isLoaded(EntryScreen));
 }
 
 void TestEntryScreen::enterAndSpacePressTheFocusedButton()
 {
-    EntryScreen screen;
+    OpenEntryScreen screen;
     screen.button(1)->setFocus();
     QTest::keyClick(screen.button(1), Qt::Key_Return);
     QTRY_COMPARE(screen.messages.size(), std::size_t(1));
@@ -256,18 +256,18 @@ void TestEntryScreen::enterAndSpacePressTheFocusedButton()
     QTest::keyClick(screen.list(3)->lineEdit(), Qt::Key_Enter);
     QCoreApplication::processEvents();
     QCOMPARE(screen.messages.size(), std::size_t(2));
-    QCOMPARE(screen.visibleScreens(), std::vector{ScreenId::Form1});
+    QCOMPARE(screen.visibleScreens(), std::vector{EntryScreen});
 }
 
 void TestEntryScreen::finishingForgetsWhatWasEntered()
 {
-    EntryScreen screen;
+    OpenEntryScreen screen;
     screen.pick(1, 0);
     screen.pick(2, 0);
     screen.pick(3, 0);
-    screen.click(ScreenId::Form1, "Command1");
+    screen.click(EntryScreen, "Command1");
     QVERIFY(screen.form().Reckoning.DayValue != 0);
-    screen.click(ScreenId::Form1, "Command2");
+    screen.click(EntryScreen, "Command2");
     screen.choose("m1");
     QCOMPARE(screen.texts(), QStringList(3));
     QCOMPARE(screen.form().Reckoning.DayValue, 0);

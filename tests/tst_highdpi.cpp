@@ -161,8 +161,8 @@ void TestHighDpi::buttonPicturesKeepTheirNaturalSize()
     // The navy cuff of the predict button's hand spans twice as many device
     // pixels as the picture has pixels.
     Program program;
-    openScreen(program, ScreenId::Form1);
-    QWidget *button = program.control(ScreenId::Form1, "Command1");
+    openScreen(program, EntryScreen);
+    QWidget *button = program.control(EntryScreen, "Command1");
     button->clearFocus(); // no focus mark across the picture
     const QRgb navy = qRgb(0, 0, 0x80);
     const QRect drawn = extentOf(grabbed(button), navy);

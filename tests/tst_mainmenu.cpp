@@ -100,7 +100,7 @@ void TestMainMenu::isBuiltOncePerRun()
     const QWidget *title = program.control(MainMenu, "Label1");
     const QPoint where = window->pos();
     const std::pair<const char *, ScreenId> visits[]
-        = {{"m1", ScreenId::Form1}, {"m2", ScreenId::Form3}, {"m3", ScreenId::Form5}, {"m4", ScreenId::Form2}};
+        = {{"m1", EntryScreen}, {"m2", HistoryScreen}, {"m3", VersePage1}, {"m4", OrderScreen}};
     for (const auto &[entry, target] : visits) {
         program.choose(entry);
         program.window(target)->close(); // the close button leads back to the main menu

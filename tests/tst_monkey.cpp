@@ -471,7 +471,7 @@ private:
         // click of the same action may have left the screen already.
         setMessagePresenter([this](QWidget *, const Message &message) {
             ShownWithTexts shown{message, {}, false};
-            if (const Screen *entry = m_program->screens.peek(ScreenId::Form1); entry && entry->isLoaded()) {
+            if (const Screen *entry = m_program->screens.peek(EntryScreen); entry && entry->isLoaded()) {
                 shown.fromEntryScreen = true;
                 for (const char *name : {"Combo1", "Combo2", "Combo3"})
                     shown.texts << entry->control<QComboBox>(name)->currentText();
@@ -542,7 +542,7 @@ private:
         }
         expect(program.isLoaded(MainMenu), "menu-loaded", u"the main menu is no longer loaded"_qs);
 
-        if (const auto *entry = static_cast<const Form1 *>(program.screens.peek(ScreenId::Form1))) {
+        if (const auto *entry = static_cast<const Form1 *>(program.screens.peek(EntryScreen))) {
             const ReckoningState &state = entry->Reckoning;
             expect(state.DayValue >= 0 && state.DayValue <= 7 && state.MonthValue >= 0 && state.MonthValue <= 12
                     && isWhole(state.YearValue, 0, 12) && isWhole(state.Total, 0, 10),

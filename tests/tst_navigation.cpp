@@ -80,17 +80,16 @@ void TestNavigation::windowAttributes_data()
     QTest::addColumn<QSize>("clientSize");
     QTest::addColumn<QColor>("backColor");
     QTest::addColumn<int>("captionLength");
-    QTest::newRow("entry screen") << Route{{MainMenu, "m1"}} << ScreenId::Form1 << QSize(374, 271) << QColor(0xE0E0E0)
+    QTest::newRow("entry screen") << Route{{MainMenu, "m1"}} << EntryScreen << QSize(374, 271) << QColor(0xE0E0E0)
                                   << 24;
-    QTest::newRow("order screen") << Route{{MainMenu, "m4"}} << ScreenId::Form2 << QSize(433, 459) << QColor(0xFFFFFF)
+    QTest::newRow("order screen") << Route{{MainMenu, "m4"}} << OrderScreen << QSize(433, 459) << QColor(0xFFFFFF)
                                   << 33;
-    QTest::newRow("history screen") << Route{{MainMenu, "m2"}} << ScreenId::Form3 << QSize(433, 459)
-                                    << QColor(Qt::black) << 22;
-    QTest::newRow("main menu") << Route{} << ScreenId::Form4 << QSize(395, 247) << QColor(0xC0FFC0) << 9;
-    QTest::newRow("verse page 1") << Route{{MainMenu, "m3"}} << ScreenId::Form5 << QSize(451, 478) << QColor(0xFFFFFF)
-                                  << 13;
-    QTest::newRow("verse page 2") << Route{{MainMenu, "m3"}, {ScreenId::Form5, "Command1"}} << ScreenId::Form6
-                                  << QSize(451, 478) << QColor(Qt::black) << 14; // ends in a space
+    QTest::newRow("history screen") << Route{{MainMenu, "m2"}} << HistoryScreen << QSize(433, 459) << QColor(Qt::black)
+                                    << 22;
+    QTest::newRow("main menu") << Route{} << MainMenu << QSize(395, 247) << QColor(0xC0FFC0) << 9;
+    QTest::newRow("verse page 1") << Route{{MainMenu, "m3"}} << VersePage1 << QSize(451, 478) << QColor(0xFFFFFF) << 13;
+    QTest::newRow("verse page 2") << Route{{MainMenu, "m3"}, {VersePage1, "Command1"}} << VersePage2 << QSize(451, 478)
+                                  << QColor(Qt::black) << 14; // ends in a space
 }
 
 void TestNavigation::windowAttributes()
@@ -166,9 +165,8 @@ void TestNavigation::mainMenuIsBuiltOnceAndComesBackWhereItWas()
     menu->move(menu->pos() + QPoint(37, 23)); // where a person dragged it
     const QPoint where = menu->pos();
     take(program,
-        {{MainMenu, "m1"}, {ScreenId::Form1, "Command2"}, {MainMenu, "m2"}, {ScreenId::Form3, "Command2"},
-            {MainMenu, "m4"}, {ScreenId::Form2, "Command1"}, {MainMenu, "m3"}, {ScreenId::Form5, "Command1"},
-            {ScreenId::Form6, "Command2"}});
+        {{MainMenu, "m1"}, {EntryScreen, "Command2"}, {MainMenu, "m2"}, {HistoryScreen, "Command2"}, {MainMenu, "m4"},
+            {OrderScreen, "Command1"}, {MainMenu, "m3"}, {VersePage1, "Command1"}, {VersePage2, "Command2"}});
     QCOMPARE(program.window(MainMenu), menu);
     QVERIFY(menu->isVisible());
     QCOMPARE(menu->pos(), where);
@@ -187,12 +185,12 @@ void TestNavigation::orderScreenShowsTheMenuBeforeUnloadingItself()
     Program program;
     program.choose("m4");
     ShowHideLog log;
-    program.click(ScreenId::Form2, "Command1");
+    program.click(OrderScreen, "Command1");
     QCOMPARE(log.entries, (QStringList{u"show Form4"_qs, u"hide Form2"_qs}));
     // Every other way back unloads its own screen first.
     program.choose("m2");
     log.entries.clear();
-    program.click(ScreenId::Form3, "Command2");
+    program.click(HistoryScreen, "Command2");
     QCOMPARE(log.entries, (QStringList{u"hide Form3"_qs, u"show Form4"_qs}));
 }
 
@@ -201,25 +199,25 @@ void TestNavigation::centredScreensAreCentredAtEveryLoad()
     Program program;
     program.choose("m3");
     const QRect desktop = QGuiApplication::primaryScreen()->geometry();
-    ScreenWindow *page = program.window(ScreenId::Form5);
+    ScreenWindow *page = program.window(VersePage1);
     const QPoint centre = page->frameGeometry().center();
     QVERIFY2(
         (centre - desktop.center()).manhattanLength() <= 2, qPrintable(u"%1,%2"_qs.arg(centre.x()).arg(centre.y())));
     page->move(page->pos() + QPoint(50, 40));
-    take(program, {{ScreenId::Form5, "Command1"}, {ScreenId::Form6, "Command1"}});
-    QVERIFY(program.window(ScreenId::Form5) != page || !page->isVisible());
-    QCOMPARE(program.window(ScreenId::Form5)->frameGeometry().center(), centre);
+    take(program, {{VersePage1, "Command1"}, {VersePage2, "Command1"}});
+    QVERIFY(program.window(VersePage1) != page || !page->isVisible());
+    QCOMPARE(program.window(VersePage1)->frameGeometry().center(), centre);
 }
 
 void TestNavigation::closeButtonLeadsBackToTheMainMenu_data()
 {
     QTest::addColumn<Route>("route");
     QTest::addColumn<ScreenId>("screen");
-    QTest::newRow("entry screen") << Route{{MainMenu, "m1"}} << ScreenId::Form1;
-    QTest::newRow("order screen") << Route{{MainMenu, "m4"}} << ScreenId::Form2;
-    QTest::newRow("history screen") << Route{{MainMenu, "m2"}} << ScreenId::Form3;
-    QTest::newRow("verse page 1") << Route{{MainMenu, "m3"}} << ScreenId::Form5;
-    QTest::newRow("verse page 2") << Route{{MainMenu, "m3"}, {ScreenId::Form5, "Command1"}} << ScreenId::Form6;
+    QTest::newRow("entry screen") << Route{{MainMenu, "m1"}} << EntryScreen;
+    QTest::newRow("order screen") << Route{{MainMenu, "m4"}} << OrderScreen;
+    QTest::newRow("history screen") << Route{{MainMenu, "m2"}} << HistoryScreen;
+    QTest::newRow("verse page 1") << Route{{MainMenu, "m3"}} << VersePage1;
+    QTest::newRow("verse page 2") << Route{{MainMenu, "m3"}, {VersePage1, "Command1"}} << VersePage2;
 }
 
 void TestNavigation::closeButtonLeadsBackToTheMainMenu()
@@ -250,14 +248,14 @@ void TestNavigation::escapeClosesNothing()
 {
     Program program;
     program.choose("m1");
-    QTest::keyClick(program.window(ScreenId::Form1)->focusWidget(), Qt::Key_Escape);
-    QCOMPARE(program.visibleScreens(), std::vector{ScreenId::Form1});
+    QTest::keyClick(program.window(EntryScreen)->focusWidget(), Qt::Key_Escape);
+    QCOMPARE(program.visibleScreens(), std::vector{EntryScreen});
 }
 
 void TestNavigation::endEndsAtOnce()
 {
     Program program;
-    take(program, {{MainMenu, "m1"}, {ScreenId::Form1, "Command2"}});
+    take(program, {{MainMenu, "m1"}, {EntryScreen, "Command2"}});
     program.choose("end");
     QCOMPARE(program.ended.count(), 1);
     QCOMPARE(program.ended.first().first().toInt(), 0);
@@ -265,8 +263,8 @@ void TestNavigation::endEndsAtOnce()
     for (ScreenId id : AllScreens)
         QVERIFY(!program.isLoaded(id));
     // Nothing runs after the end: no screen can be shown again.
-    program.screens.Show(ScreenId::Form1);
-    QVERIFY(!program.isLoaded(ScreenId::Form1));
+    program.screens.Show(EntryScreen);
+    QVERIFY(!program.isLoaded(EntryScreen));
 }
 
 void TestNavigation::separatorDoesNothing()
@@ -296,7 +294,7 @@ void TestNavigation::menuByKeyboard()
     const QString entry = dropDown->actions().at(2)->text(); // m4: the order screen
     const QChar key = entry.at(entry.indexOf(u'&') + 1);
     QTest::sendKeyEvent(QTest::Click, dropDown, static_cast<Qt::Key>(key.unicode()), QString(key), Qt::NoModifier);
-    QTRY_COMPARE(program.visibleScreens(), std::vector{ScreenId::Form2});
+    QTRY_COMPARE(program.visibleScreens(), std::vector{OrderScreen});
 }
 
 void TestNavigation::aFailingHandlerEndsTheProgram()
@@ -325,11 +323,11 @@ void TestNavigation::accessKeysInQuickSuccession_data()
     // The first button leaves the screen; the second, pressed before the
     // first has clicked, belongs to a screen that is gone by its turn.
     QTest::newRow("entry screen: finish, predict")
-        << Route{{MainMenu, "m1"}} << ScreenId::Form1 << u"Command2"_qs << u"Command1"_qs << MainMenu;
+        << Route{{MainMenu, "m1"}} << EntryScreen << u"Command2"_qs << u"Command1"_qs << MainMenu;
     QTest::newRow("history: order, close")
-        << Route{{MainMenu, "m2"}} << ScreenId::Form3 << u"Command1"_qs << u"Command2"_qs << ScreenId::Form2;
-    QTest::newRow("verse page 2: back, menu") << Route{{MainMenu, "m3"}, {ScreenId::Form5, "Command1"}}
-                                              << ScreenId::Form6 << u"Command1"_qs << u"Command2"_qs << ScreenId::Form5;
+        << Route{{MainMenu, "m2"}} << HistoryScreen << u"Command1"_qs << u"Command2"_qs << OrderScreen;
+    QTest::newRow("verse page 2: back, menu") << Route{{MainMenu, "m3"}, {VersePage1, "Command1"}} << VersePage2
+                                              << u"Command1"_qs << u"Command2"_qs << VersePage1;
 }
 
 void TestNavigation::accessKeysInQuickSuccession()

@@ -236,8 +236,8 @@ void TestPictures::everyTextFitsItsControl()
 void TestPictures::predictButtonShowsTheHandAboveItsCaption()
 {
     Program program;
-    openScreen(program, ScreenId::Form1);
-    QWidget *button = program.control(ScreenId::Form1, "Command1");
+    openScreen(program, EntryScreen);
+    QWidget *button = program.control(EntryScreen, "Command1");
     button->clearFocus(); // no focus mark across the picture
     const QImage drawn = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
     QRect cuff; // the navy cuff of the pointing hand
@@ -265,13 +265,12 @@ void TestPictures::predictButtonShowsTheHandAboveItsCaption()
 void TestPictures::controlsPastTheEdgeAreCutByTheWindow()
 {
     Program program;
-    openScreen(program, ScreenId::Form1);
+    openScreen(program, EntryScreen);
     // The banner starts left of the client area and ends right of it; what
     // shows is its middle, with its caption on the middle of the window.
-    QWidget *banner = program.control(ScreenId::Form1, "Label1");
+    QWidget *banner = program.control(EntryScreen, "Label1");
     QCOMPARE(banner->geometry(), twipsToPixels(-1042, 0, 7695, 615));
-    const QImage drawn
-        = program.window(ScreenId::Form1)->surface()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage drawn = program.window(EntryScreen)->surface()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     QRect letters;
     for (int y = 0; y < banner->height(); ++y)
         for (int x = 0; x < drawn.width(); ++x)
@@ -288,15 +287,15 @@ void TestPictures::controlsPastTheEdgeAreCutByTheWindow()
 void TestPictures::picturesAreDecodedOncePerRun()
 {
     Program program;
-    openScreen(program, ScreenId::Form5);
-    const qint64 icon = program.window(ScreenId::Form5)->windowIcon().cacheKey();
+    openScreen(program, VersePage1);
+    const qint64 icon = program.window(VersePage1)->windowIcon().cacheKey();
     const qint64 stars = picture(Picture::StarField).cacheKey();
     // Verse page 2 has the same information icon, and verse page 1 loaded
     // anew shows the very same decoded pictures as before.
-    program.click(ScreenId::Form5, "Command1");
-    QCOMPARE(program.window(ScreenId::Form6)->windowIcon().cacheKey(), icon);
-    program.click(ScreenId::Form6, "Command1");
-    QCOMPARE(program.window(ScreenId::Form5)->windowIcon().cacheKey(), icon);
+    program.click(VersePage1, "Command1");
+    QCOMPARE(program.window(VersePage2)->windowIcon().cacheKey(), icon);
+    program.click(VersePage2, "Command1");
+    QCOMPARE(program.window(VersePage1)->windowIcon().cacheKey(), icon);
     QCOMPARE(picture(Picture::StarField).cacheKey(), stars);
 }
 

@@ -125,10 +125,10 @@ std::vector<const Control *> orangeOnBlack(const Screen &screen)
 void addReferenceScreenRows()
 {
     QTest::addColumn<ScreenId>("screen");
-    QTest::newRow("order screen") << ScreenId::Form2;
-    QTest::newRow("history") << ScreenId::Form3;
-    QTest::newRow("verse page 1") << ScreenId::Form5;
-    QTest::newRow("verse page 2") << ScreenId::Form6;
+    QTest::newRow("order screen") << OrderScreen;
+    QTest::newRow("history") << HistoryScreen;
+    QTest::newRow("verse page 1") << VersePage1;
+    QTest::newRow("verse page 2") << VersePage2;
 }
 
 // One row of a verse page: its two fields, their Lefts, and the remainder
@@ -187,7 +187,7 @@ void TestReferenceScreens::textsHaveTheirLengthAndComposition_data()
             QTest::addRow("%s %s", tag, row.control)
                 << screen << QString::fromLatin1(row.control) << row.length << QString::fromLatin1(row.composition);
     };
-    add(ScreenId::Form3, "history",
+    add(HistoryScreen, "history",
         {
             {"Label1", 19, "1+w+1+w+1"},
             {"Label2", 15, "w"},
@@ -205,7 +205,7 @@ void TestReferenceScreens::textsHaveTheirLengthAndComposition_data()
             {"Command1", 13, "w+1+w+1+w"},
             {"Command2", 4, "w"},
         });
-    add(ScreenId::Form2, "order",
+    add(OrderScreen, "order",
         {
             {"Label1", 25, "w+1+w+1+w+1+w+1+w"},
             {"Label2", 3, "w"},
@@ -251,7 +251,7 @@ void TestReferenceScreens::verseFieldsFollowTheRowTable_data()
     QTest::addColumn<QString>("trailingField");
     // The first page's tab order is the number in a field's name; the
     // second page's runs backwards from Text40 and then forwards from Text1.
-    QTest::newRow("page 1") << ScreenId::Form5
+    QTest::newRow("page 1") << VersePage1
                             << VerseRows{
                                    {"Text1", 480, "Text16", 3600, 1},
                                    {"Text2", 480, "Text17", 3600, 0},
@@ -271,7 +271,7 @@ void TestReferenceScreens::verseFieldsFollowTheRowTable_data()
                                    {"Text31", 480, "Text32", 3600, 0},
                                }
                             << 2 << u"Text7"_qs;
-    QTest::newRow("page 2") << ScreenId::Form6
+    QTest::newRow("page 2") << VersePage2
                             << VerseRows{
                                    {"Text33", 480, "Text34", 3570, 8},
                                    {"Text35", 450, "Text38", 3570, 0},
@@ -298,7 +298,7 @@ void TestReferenceScreens::verseFieldsFollowTheRowTable()
     QFETCH(int, trailing);
     QFETCH(QString, trailingField);
     OpenScreen open(screen);
-    const bool secondPage = screen == ScreenId::Form6;
+    const bool secondPage = screen == VersePage2;
     const auto tabIndexOf = [secondPage](const QString &name) {
         const int number = name.mid(4).toInt();
         if (!secondPage)
@@ -360,7 +360,7 @@ void TestReferenceScreens::verseFieldsFollowTheRowTable()
 
 void TestReferenceScreens::orderRowsStandInTheirNumbersOrder()
 {
-    OpenScreen open(ScreenId::Form2);
+    OpenScreen open(OrderScreen);
     const char *rows[] = {"Label5", "Label6", "Label7", "Label8", "Label9", "Label10", "Label11", "Label12", "Label14",
         "Label13", "Label15", "Label16"};
     for (int n = 1; n <= 12; ++n) {
@@ -385,14 +385,14 @@ void TestReferenceScreens::focusOnOpenAndTabCycle_data()
     QStringList firstPage;
     for (int n = 1; n <= 32; ++n)
         firstPage << u"Text%1"_qs.arg(n);
-    QTest::newRow("verse page 1") << ScreenId::Form5 << firstPage + QStringList{u"Command1"_qs, u"Text1"_qs};
-    QTest::newRow("verse page 2") << ScreenId::Form6 << QStringList{u"Command1"_qs, u"Command2"_qs, u"Command1"_qs};
+    QTest::newRow("verse page 1") << VersePage1 << firstPage + QStringList{u"Command1"_qs, u"Text1"_qs};
+    QTest::newRow("verse page 2") << VersePage2 << QStringList{u"Command1"_qs, u"Command2"_qs, u"Command1"_qs};
     QStringList history;
     for (int n = 1; n <= 11; ++n)
         history << u"Text%1"_qs.arg(n);
     // The right-hand button comes before the left-hand one.
-    QTest::newRow("history") << ScreenId::Form3 << history + QStringList{u"Command2"_qs, u"Command1"_qs, u"Text1"_qs};
-    QTest::newRow("order screen") << ScreenId::Form2 << QStringList{u"Command1"_qs, u"Command1"_qs};
+    QTest::newRow("history") << HistoryScreen << history + QStringList{u"Command2"_qs, u"Command1"_qs, u"Text1"_qs};
+    QTest::newRow("order screen") << OrderScreen << QStringList{u"Command1"_qs, u"Command1"_qs};
 }
 
 void TestReferenceScreens::focusOnOpenAndTabCycle()
@@ -405,7 +405,7 @@ void TestReferenceScreens::focusOnOpenAndTabCycle()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(open.focusName(), cycle.at(i));
     }
-    if (screen == ScreenId::Form3)
+    if (screen == HistoryScreen)
         QVERIFY(open.control("Command2")->x() > open.control("Command1")->x());
 }
 
@@ -414,17 +414,14 @@ void TestReferenceScreens::reopenedScreenShowsItsDesign_data()
     QTest::addColumn<ScreenId>("screen");
     QTest::addColumn<bool>("editable");
     QTest::addColumn<Route>("away");
-    QTest::newRow("order screen") << ScreenId::Form2 << false << Route{{ScreenId::Form2, "Command1"}, {MainMenu, "m4"}};
+    QTest::newRow("order screen") << OrderScreen << false << Route{{OrderScreen, "Command1"}, {MainMenu, "m4"}};
     QTest::newRow("history, through the order screen")
-        << ScreenId::Form3 << true
-        << Route{{ScreenId::Form3, "Command1"}, {ScreenId::Form2, "Command1"}, {MainMenu, "m2"}};
+        << HistoryScreen << true << Route{{HistoryScreen, "Command1"}, {OrderScreen, "Command1"}, {MainMenu, "m2"}};
     QTest::newRow("history, through the menu")
-        << ScreenId::Form3 << true << Route{{ScreenId::Form3, "Command2"}, {MainMenu, "m2"}};
-    QTest::newRow("verse page 1") << ScreenId::Form5 << false
-                                  << Route{{ScreenId::Form5, "Command1"}, {ScreenId::Form6, "Command1"}};
-    QTest::newRow("verse page 2") << ScreenId::Form6 << false
-                                  << Route{{ScreenId::Form6, "Command2"}, {MainMenu, "m3"},
-                                         {ScreenId::Form5, "Command1"}};
+        << HistoryScreen << true << Route{{HistoryScreen, "Command2"}, {MainMenu, "m2"}};
+    QTest::newRow("verse page 1") << VersePage1 << false << Route{{VersePage1, "Command1"}, {VersePage2, "Command1"}};
+    QTest::newRow("verse page 2") << VersePage2 << false
+                                  << Route{{VersePage2, "Command2"}, {MainMenu, "m3"}, {VersePage1, "Command1"}};
 }
 
 void TestReferenceScreens::reopenedScreenShowsItsDesign()
@@ -463,7 +460,7 @@ void TestReferenceScreens::reopenedScreenShowsItsDesign()
 
 void TestReferenceScreens::firstPageVersesCanBeCopiedButNotChanged()
 {
-    OpenScreen open(ScreenId::Form5);
+    OpenScreen open(VersePage1);
     // Text7 ends with two spaces; a copy keeps them.
     auto *field = open.control<QLineEdit>("Text7");
     const QString verse = field->text();
@@ -486,7 +483,7 @@ void TestReferenceScreens::firstPageVersesCanBeCopiedButNotChanged()
 
 void TestReferenceScreens::secondPageFieldsIgnoreTheMouse()
 {
-    OpenScreen open(ScreenId::Form6);
+    OpenScreen open(VersePage2);
     auto *field = open.control<QLineEdit>("Text36");
     const QString verse = field->text();
     QVERIFY(!field->isEnabled());
@@ -500,7 +497,7 @@ void TestReferenceScreens::secondPageFieldsIgnoreTheMouse()
     QVERIFY(!field->hasSelectedText());
     typeText(QApplication::focusWidget(), u"xyz"_qs);
     QCOMPARE(field->text(), verse);
-    QCOMPARE(open.visibleScreens(), std::vector{ScreenId::Form6});
+    QCOMPARE(open.visibleScreens(), std::vector{VersePage2});
 }
 
 void TestReferenceScreens::accessKeysAreUnderlinedAndLead_data()
@@ -509,12 +506,12 @@ void TestReferenceScreens::accessKeysAreUnderlinedAndLead_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("letter");
     QTest::addColumn<ScreenId>("target");
-    QTest::newRow("page 1, next page") << ScreenId::Form5 << u"Command1"_qs << u"ห"_qs << ScreenId::Form6;
-    QTest::newRow("page 2, back") << ScreenId::Form6 << u"Command1"_qs << u"ย"_qs << ScreenId::Form5;
-    QTest::newRow("page 2, menu") << ScreenId::Form6 << u"Command2"_qs << u"ก"_qs << MainMenu;
-    QTest::newRow("history, order") << ScreenId::Form3 << u"Command1"_qs << u"ว"_qs << ScreenId::Form2;
-    QTest::newRow("history, close") << ScreenId::Form3 << u"Command2"_qs << u"ป"_qs << MainMenu;
-    QTest::newRow("order, close") << ScreenId::Form2 << u"Command1"_qs << u"ป"_qs << MainMenu;
+    QTest::newRow("page 1, next page") << VersePage1 << u"Command1"_qs << u"ห"_qs << VersePage2;
+    QTest::newRow("page 2, back") << VersePage2 << u"Command1"_qs << u"ย"_qs << VersePage1;
+    QTest::newRow("page 2, menu") << VersePage2 << u"Command2"_qs << u"ก"_qs << MainMenu;
+    QTest::newRow("history, order") << HistoryScreen << u"Command1"_qs << u"ว"_qs << OrderScreen;
+    QTest::newRow("history, close") << HistoryScreen << u"Command2"_qs << u"ป"_qs << MainMenu;
+    QTest::newRow("order, close") << OrderScreen << u"Command1"_qs << u"ป"_qs << MainMenu;
 }
 
 void TestReferenceScreens::accessKeysAreUnderlinedAndLead()
@@ -585,10 +582,10 @@ void TestReferenceScreens::titlesStandWhereTheirLabelsPutThem_data()
 {
     QTest::addColumn<ScreenId>("screen");
     QTest::addColumn<int>("offset"); // of the caption's middle from the window's, in twips
-    QTest::newRow("order screen") << ScreenId::Form2 << 0;
-    QTest::newRow("history") << ScreenId::Form3 << -195;
-    QTest::newRow("verse page 1") << ScreenId::Form5 << 578;
-    QTest::newRow("verse page 2") << ScreenId::Form6 << 0;
+    QTest::newRow("order screen") << OrderScreen << 0;
+    QTest::newRow("history") << HistoryScreen << -195;
+    QTest::newRow("verse page 1") << VersePage1 << 578;
+    QTest::newRow("verse page 2") << VersePage2 << 0;
 }
 
 void TestReferenceScreens::titlesStandWhereTheirLabelsPutThem()

@@ -91,7 +91,7 @@ public:
         for (const auto &row : table) {
             if (row.value != value)
                 continue;
-            auto *combo = control<QComboBox>(ScreenId::Form1, list);
+            auto *combo = control<QComboBox>(EntryScreen, list);
             const QString key = QString::fromUtf16(row.key.data(), static_cast<qsizetype>(row.key.size()));
             combo->setCurrentIndex(combo->findText(key, Qt::MatchExactly));
             if (combo->currentText() != key)
@@ -184,32 +184,32 @@ int main(int argc, char *argv[])
 
     try {
         Tour tour(arguments[1]);
-        tour.saveScreen(ScreenId::Form4, QStringLiteral("main-menu"));
+        tour.saveScreen(MainMenu, QStringLiteral("main-menu"));
 
         // The entry screen with the worked example of the README chosen:
         // Wednesday (4), January (2, the second Thai month) and the pig (12).
         tour.choose("m1");
-        tour.click(ScreenId::Form1, "Command1");
+        tour.click(EntryScreen, "Command1");
         tour.saveLastMessage(QStringLiteral("warning"));
         tour.pick("Combo1", DayTable, 4);
         tour.pick("Combo2", MonthTable, 2);
         tour.pick("Combo3", YearTable, 12);
-        tour.saveScreen(ScreenId::Form1, QStringLiteral("entry"));
-        tour.click(ScreenId::Form1, "Command1");
+        tour.saveScreen(EntryScreen, QStringLiteral("entry"));
+        tour.click(EntryScreen, "Command1");
         tour.saveLastMessage(QStringLiteral("verdict"));
-        tour.click(ScreenId::Form1, "Command2");
+        tour.click(EntryScreen, "Command2");
 
         tour.choose("m2");
-        tour.saveScreen(ScreenId::Form3, QStringLiteral("history"));
-        tour.click(ScreenId::Form3, "Command1");
-        tour.saveScreen(ScreenId::Form2, QStringLiteral("order"));
-        tour.click(ScreenId::Form2, "Command1");
+        tour.saveScreen(HistoryScreen, QStringLiteral("history"));
+        tour.click(HistoryScreen, "Command1");
+        tour.saveScreen(OrderScreen, QStringLiteral("order"));
+        tour.click(OrderScreen, "Command1");
 
         tour.choose("m3");
-        tour.saveScreen(ScreenId::Form5, QStringLiteral("verses-1"));
-        tour.click(ScreenId::Form5, "Command1");
-        tour.saveScreen(ScreenId::Form6, QStringLiteral("verses-2"));
-        tour.click(ScreenId::Form6, "Command2");
+        tour.saveScreen(VersePage1, QStringLiteral("verses-1"));
+        tour.click(VersePage1, "Command1");
+        tour.saveScreen(VersePage2, QStringLiteral("verses-2"));
+        tour.click(VersePage2, "Command2");
     } catch (const std::exception &error) {
         QTextStream(stderr) << "duset-screenshots: " << error.what() << '\n';
         return 1;
