@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The duset developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing on a Debian 12 machine, builds duset, and then
 # starts it (./setup.sh run) or runs every test (./setup.sh test).
 # Run it as root, or as a user who may use sudo: only the installation of

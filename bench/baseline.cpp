@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The duset developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick for the program's start-up: one bare dialog of the size of
 // the main menu, started and timed the same way, ending at its first frame.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The duset developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Measures, in one run and on one display, the program's start-up against a
 // bare Qt dialog, the time of every way between the screens, the cost of the
 // reckoning, and the peak memory of the program against the dialog's. The

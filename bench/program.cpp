@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The duset developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program, started exactly as app/main.cpp starts it, with a watch for
 // its frames. Without arguments it reports the main menu's first frame and
 // ends there. With --navigate TOURS it goes on to take every way between the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The duset developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the benchmark twice on this machine: off screen, and on a virtual X
 # server (Debian's xvfb and xauth). Arguments go to duset-bench, for example
 #     bench/run.sh --runs 50 --tours 200

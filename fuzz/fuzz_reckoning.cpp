@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The duset developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any three texts and any prior state of the entry screen's fields: the
 // reckoning either warns, naming exactly the fields whose text is no item of
 // their list and leaving the values alone, or tells the verse of the

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The duset developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # cmake -DBUILD_DIR=... -DPREFIX=... -DAPP_ID=... -DVERSION=... -P check_install.cmake
 #
 # Installs the built program into PREFIX, as `cmake --install` does for a

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The duset developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # cmake -DBUILD_DIR=... -DOUTPUT=... -DAPP_ID=... -P check_package.cmake
 #
 # Builds the Debian package with CPack and reads it back: its dependencies

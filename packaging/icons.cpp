@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The duset developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes each image of a Windows icon as a PNG in the layout of a freedesktop
 // icon theme, so the desktop shows the program's own icon:
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The duset developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Thousands of random things a person could do, from the start-up screen on,
 // with the program checked after each: one screen on view, the main menu
 // loaded, the entry screen's values sound, every screen opening as designed,

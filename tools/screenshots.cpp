@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The duset developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws every screen of duset and its two kinds of message box to PNG files,
 // off screen, for the README:
 //

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The duset developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Build duset's pixel assets from their sources.
 
     python3 assets/src/make_pixel_assets.py        (from the repository root)

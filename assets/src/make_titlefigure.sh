@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The duset developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Rebuild assets/titlefigure.jpg from titlefigure.svg.
 # Needs rsvg-convert (librsvg2-bin) and ImageMagick 6 (imagemagick).
 # Output: baseline JPEG, JFIF 1.01, 200 x 250 px, 200 dpi, YCbCr 4:2:0, about 18 KB.
