@@ -203,17 +203,10 @@ void Form7::connectHandlers()
 void Form7::Command1_Click()
 {
     const std::optional<std::size_t> year = chosenYear();
-    if (!m_reading || !year) {
-        // The line above the results already says what is missing; the focus
-        // goes where it can be mended.
-        const char *missing = "Option1";
-        if (!m_dayValid)
-            missing = "Text1";
-        else if (control<QComboBox>("Combo1")->currentIndex() < 0)
-            missing = "Combo1";
-        else if (!m_reading)
-            missing = "Text2";
-        control(missing)->setFocus(Qt::OtherFocusReason);
+    if (!year) {
+        // The line above the results already says what is missing or wrong;
+        // the focus goes where it can be mended.
+        control(m_reading ? "Option1" : m_fault)->setFocus(Qt::OtherFocusReason);
         return;
     }
     const std::array<QString, 3> items{WeekdayItems[m_reading->weekday].toString(),
@@ -247,35 +240,39 @@ std::optional<std::size_t> Form7::chosenYear() const
 void Form7::Fields_Change()
 {
     const QString dayText = control<QLineEdit>("Text1")->text().trimmed();
-    const std::optional<int> day = numberIn(dayText);
-    m_dayValid = day && *day >= 1 && *day <= 31;
+    const int day = numberIn(dayText).value_or(0); // 0 where the field holds no day of a month
+    const bool hasDay = day >= 1 && day <= 31;
     const int month = control<QComboBox>("Combo1")->currentIndex() + 1;
     const QString yearText = control<QLineEdit>("Text2")->text().trimmed();
     const std::optional<int> year = numberIn(yearText);
     const bool beforeDawn = control<QCheckBox>("Check1")->isChecked();
 
-    control<QLabel>("Label5")->setText(year && yearText.size() == 4
-            ? QStringLiteral("ค.ศ. ") + QString::number(*year - BuddhistEraOffset)
-            : QString());
+    const bool yearInRange = year && *year >= FirstBuddhistYear && *year <= LastBuddhistYear;
+    control<QLabel>("Label5")->setText(
+        yearInRange ? QStringLiteral("ค.ศ. ") + QString::number(*year - BuddhistEraOffset) : QString());
 
     QString status;
     std::optional<BirthReading> reading;
-    if (!dayText.isEmpty() && !m_dayValid) {
+    m_fault = !hasDay ? "Text1" : month == 0 ? "Combo1" : "Text2";
+    if (!dayText.isEmpty() && !hasDay) {
         status = QStringLiteral("วันที่ต้องเป็นตัวเลข 1 ถึง 31");
     } else if (!yearText.isEmpty() && !year) {
         status = QStringLiteral("ปีเกิดต้องเป็นตัวเลข พ.ศ. เช่น 2530");
-    } else if (year && yearText.size() == 4 && (*year < FirstBuddhistYear || *year > LastBuddhistYear)) {
+        m_fault = "Text2";
+    } else if (yearText.size() == 4 && !yearInRange) {
         status = QStringLiteral("รับเฉพาะปี พ.ศ. %1 ถึง %2").arg(FirstBuddhistYear).arg(LastBuddhistYear);
-    } else if (!day || month == 0 || yearText.size() < 4) {
+        m_fault = "Text2";
+    } else if (!hasDay || month == 0 || yearText.size() < 4) {
         status = QStringLiteral("ใส่วันที่ เลือกเดือน และพิมพ์ปี พ.ศ. ที่เกิด");
     } else {
-        reading = readBirthDate(*day, month, *year, beforeDawn);
+        reading = readBirthDate(day, month, *year, beforeDawn);
         if (reading->problem != BirthReading::Problem::None) {
             status = QStringLiteral("ไม่มีวันที่ %1 ใน%2 ปี พ.ศ. %3")
-                         .arg(*day)
+                         .arg(day)
                          .arg(MonthItems[static_cast<std::size_t>(month - 1)])
                          .arg(*year);
             reading.reset();
+            m_fault = "Text1";
         }
     }
 

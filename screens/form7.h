@@ -46,7 +46,7 @@ private:
 
     ScreenId m_origin = MainMenu;
     std::array<QString, 3> m_entryTexts;
-    bool m_dayValid = false;
+    const char *m_fault = "Text1"; // the field to mend before the hand-over
     std::optional<BirthReading> m_reading; // of a whole, valid date
 };
 
