@@ -20,6 +20,9 @@ namespace {
 
 constexpr Colour Periwinkle = rgb(0x8080FF);
 
+// The first Buddhist Era year that began on 1 January.
+constexpr int OldNewYearEnded = 2484;
+
 using enum Control::Kind;
 
 // The white-on-orange word on the top line of a field or a result, left of it.
@@ -301,7 +304,11 @@ void Form7::Fields_Change()
         control(name)->setVisible(twoYears);
 
     const std::optional<std::size_t> chosen = chosenYear();
-    if (m_reading)
+    // Until 2484 the Buddhist Era year began on 1 April, so a paper from then
+    // may name January to March by a year one less than the count used here.
+    if (m_reading && *year < OldNewYearEnded && month <= 3)
+        status = QStringLiteral("ก่อน พ.ศ. %1 ปีใหม่เริ่ม 1 เมษายน: ตรวจว่า ค.ศ. ข้างช่องปีตรงกับปีที่เกิด").arg(OldNewYearEnded);
+    else if (m_reading)
         status = twoYears && !chosen ? QStringLiteral("เกิดต้นปี จึงนับปีนักษัตรได้สองแบบ: เลือกด้านล่าง")
                                      : QStringLiteral("ครบแล้ว: กดปุ่ม %1").arg(QStringView(u"นำไปทำนาย"));
     control<QLabel>("Label7")->setText(status);

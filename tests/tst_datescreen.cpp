@@ -86,6 +86,7 @@ private slots:
     void initTestCase() { installProgramFonts(); }
     void typingShowsTheThreeItems_data();
     void typingShowsTheThreeItems();
+    void earlyYearsWarnOfTheOldNewYear();
     void badDatesAreSaidOnTheScreen_data();
     void badDatesAreSaidOnTheScreen();
     void earlyInTheYearThePersonChoosesTheAnimal();
@@ -138,6 +139,22 @@ void TestDateScreen::typingShowsTheThreeItems()
     QCOMPARE(screen.text("Label5"), christianEra);
     QCOMPARE(screen.option(1)->isVisible(), results[2].startsWith(u'('));
     QVERIFY(screen.messages.empty());
+}
+
+void TestDateScreen::earlyYearsWarnOfTheOldNewYear()
+{
+    // Until 2484 the year changed on 1 April: 10 February 2482 as written
+    // then was 10 February 1940, which this count calls 2483.
+    OpenDateScreen screen;
+    screen.enter(u"10"_qs, 2, u"2482"_qs);
+    QCOMPARE(screen.text("Label5"), u"ค.ศ. 1939"_qs);
+    QVERIFY(screen.status().contains(u"2484"));
+    screen.month()->setCurrentIndex(3); // from April on, both counts agree
+    QVERIFY(!screen.status().contains(u"2484"));
+    screen.month()->setCurrentIndex(1);
+    screen.year()->clear();
+    typeText(screen.year(), u"2484"_qs);
+    QVERIFY(!screen.status().contains(u"2484"));
 }
 
 void TestDateScreen::badDatesAreSaidOnTheScreen_data()
