@@ -178,6 +178,8 @@ std::array<QString, 3> Form1::listTexts() const
 
 void Form1::fillLists(const std::array<QString, 3> &texts, std::string_view focus)
 {
+    if (!isLoaded())
+        return; // the program ended on the way here
     const char *names[] = {"Combo1", "Combo2", "Combo3"};
     for (std::size_t i = 0; i < texts.size(); ++i) {
         auto *list = control<QComboBox>(names[i]);

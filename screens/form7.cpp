@@ -190,7 +190,13 @@ void Form7::connectHandlers()
 {
     onClick("Command1", [this] { Command1_Click(); });
     onClick("Command2", [this] { Command2_Click(); });
-    const auto changed = [this] { screens().runHandler([this] { Fields_Change(); }); };
+    // A click that an access key left pending can toggle a choice after the
+    // hand-over has unloaded this window: only the loaded window's fields
+    // are read.
+    const auto changed = [this, loaded = window()] {
+        if (window() == loaded)
+            screens().runHandler([this] { Fields_Change(); });
+    };
     for (const char *name : {"Text1", "Text2"}) {
         auto *field = control<QLineEdit>(name);
         QObject::connect(field, &QLineEdit::textChanged, field, changed);

@@ -94,6 +94,7 @@ private slots:
     void handOverGivesTheVerseOfTheThreeItems();
     void tabFollowsTheForm();
     void accessKeys();
+    void aChoicePendingAtTheHandOverIsHarmless();
     void fieldsKeepTheirNamesForScreenReaders();
     void returnChangesNothingWhereItCameFrom();
 };
@@ -340,6 +341,24 @@ void TestDateScreen::accessKeys()
     QVERIFY(QTest::qWaitForWindowActive(screen.window()));
     pressAccessKey(QApplication::focusWidget(), accessKey(screen.button(2)->text()));
     QTRY_COMPARE(screen.visibleScreens(), std::vector{EntryScreen});
+}
+
+void TestDateScreen::aChoicePendingAtTheHandOverIsHarmless()
+{
+    // An access key clicks its button a moment later, by which time the
+    // hand-over may have unloaded the screen the button is on.
+    OpenDateScreen screen;
+    screen.enter(u"1"_qs, 1, u"2566"_qs);
+    screen.option(1)->click();
+    QWidget *focus = QApplication::focusWidget();
+    pressAccessKey(focus, accessKey(screen.button(1)->text()));
+    pressAccessKey(focus, accessKey(screen.option(2)->text()));
+    pressAccessKey(focus, accessKey(screen.beforeDawn()->text()));
+    QTRY_COMPARE(screen.visibleScreens(), std::vector{EntryScreen});
+    QTest::qWait(300); // the clicks still pending land on the unloaded screen
+    QCOMPARE(screen.visibleScreens(), std::vector{EntryScreen});
+    QCOMPARE(screen.control<QComboBox>(EntryScreen, "Combo3")->currentText(), u"ปีเถาะ (กระต่าย)"_qs);
+    QCOMPARE(screen.ended.count(), 0);
 }
 
 void TestDateScreen::fieldsKeepTheirNamesForScreenReaders()
