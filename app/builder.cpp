@@ -6,6 +6,7 @@
 #include "assets.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -15,6 +16,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -217,6 +219,8 @@ QWidget *buildTextBox(const Control &control, QWidget *parent)
     applyFont(field, control.font);
     field->setAlignment(horizontal(control.alignment) | Qt::AlignVCenter);
     field->setReadOnly(control.locked);
+    if (control.maxLength > 0)
+        field->setMaxLength(control.maxLength);
     return field;
 }
 
@@ -241,6 +245,31 @@ QWidget *buildComboBox(const Control &control, QWidget *parent)
     setColour(combo, QPalette::Text, control.foreColor);
     applyFont(combo, control.font);
     return combo;
+}
+
+QWidget *buildDropDownList(const Control &control, QWidget *parent)
+{
+    auto *list = new QComboBox(parent);
+    for (const QStringView item : control.items)
+        list->addItem(item.toString());
+    list->setCurrentIndex(-1); // nothing is chosen until the person chooses
+    setColour(list, QPalette::Base, control.backColor);
+    setColour(list, QPalette::Text, control.foreColor);
+    applyFont(list, control.font);
+    return list;
+}
+
+// A check box or an option button: its caption, with its access key, in the
+// colours of the label it stands in for.
+template<typename Button> QWidget *buildChoice(const Control &control, QWidget *parent)
+{
+    auto *button = new Button(control.text.toString(), parent);
+    button->setAutoFillBackground(true);
+    setColour(button, QPalette::Button, control.backColor); // a button fills itself with this one
+    setColour(button, QPalette::Window, control.backColor);
+    setColour(button, QPalette::WindowText, control.foreColor);
+    applyFont(button, control.font);
+    return button;
 }
 
 QWidget *buildImage(const Control &control, QWidget *parent)
@@ -272,8 +301,8 @@ ScreenWindow::ScreenWindow(const ScreenDescription &description)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->setSizeConstraint(QLayout::SetFixedSize); // the frame cannot be resized
-    if (description.menu)
-        buildMenu(*description.menu);
+    if (!description.menus.empty())
+        buildMenus(description.menus);
     m_surface = new Surface(description, this);
     layout->addWidget(m_surface);
 
@@ -293,15 +322,17 @@ QAction *ScreenWindow::menuEntry(std::string_view name) const
     return m_menuBar ? m_menuBar->findChild<QAction *>(toQString(name)) : nullptr;
 }
 
-void ScreenWindow::buildMenu(const Menu &menu)
+void ScreenWindow::buildMenus(std::span<const Menu> menus)
 {
     m_menuBar = new QMenuBar(this);
-    auto *dropDown = m_menuBar->addMenu(menu.caption.toString());
-    dropDown->setObjectName(toQString(menu.name));
-    for (const MenuEntry &entry : menu.entries) {
-        QAction *action
-            = entry.caption == u"-" ? dropDown->addSeparator() : dropDown->addAction(entry.caption.toString());
-        action->setObjectName(toQString(entry.name));
+    for (const Menu &menu : menus) {
+        auto *dropDown = m_menuBar->addMenu(menu.caption.toString());
+        dropDown->setObjectName(toQString(menu.name));
+        for (const MenuEntry &entry : menu.entries) {
+            QAction *action
+                = entry.caption == u"-" ? dropDown->addSeparator() : dropDown->addAction(entry.caption.toString());
+            action->setObjectName(toQString(entry.name));
+        }
     }
     layout()->setMenuBar(m_menuBar);
 }
@@ -325,6 +356,15 @@ QWidget *ScreenWindow::buildControl(const Control &control)
     case Control::Kind::Image:
         widget = buildImage(control, m_surface);
         break;
+    case Control::Kind::DropDownList:
+        widget = buildDropDownList(control, m_surface);
+        break;
+    case Control::Kind::CheckBox:
+        widget = buildChoice<QCheckBox>(control, m_surface);
+        break;
+    case Control::Kind::OptionButton:
+        widget = buildChoice<QRadioButton>(control, m_surface);
+        break;
     }
     widget->setObjectName(toQString(control.name));
     widget->setGeometry(twipsToPixels(control.left, control.top, control.width, control.height));
@@ -341,7 +381,8 @@ void ScreenWindow::nameFieldsByTheirLabels()
 {
     const auto rightEdge = [](const Control &control) { return control.left + control.width; };
     for (const Control &field : m_description.controls) {
-        if (field.kind != Control::Kind::ComboBox && field.kind != Control::Kind::TextBox)
+        using enum Control::Kind;
+        if (field.kind != ComboBox && field.kind != TextBox && field.kind != DropDownList)
             continue;
         const Control *beside = nullptr;
         for (const Control &label : m_description.controls) {

@@ -50,7 +50,7 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void buildMenu(const Menu &menu);
+    void buildMenus(std::span<const Menu> menus);
     QWidget *buildControl(const Control &control);
     void nameFieldsByTheirLabels();
     void orderFocus();

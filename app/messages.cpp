@@ -78,6 +78,15 @@ void showMessage(QWidget *parent, const Message &message)
     createMessageBox(parent, message)->exec();
 }
 
+void showAboutQt(QWidget *parent)
+{
+    if (presenter()) {
+        presenter()(parent, {.title = QStringLiteral("About Qt"), .text = QString::fromLatin1(qVersion())});
+        return;
+    }
+    QMessageBox::aboutQt(parent);
+}
+
 MessagePresenter setMessagePresenter(MessagePresenter replacement)
 {
     return std::exchange(presenter(), std::move(replacement));

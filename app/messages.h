@@ -25,6 +25,10 @@ std::unique_ptr<QMessageBox> createMessageBox(QWidget *parent, const Message &me
 // returns once it is closed. Tests put a presenter of their own in its place.
 void showMessage(QWidget *parent, const Message &message);
 
+// Qt's own About box, raised the same way: a presenter in place records it as
+// a message titled "About Qt".
+void showAboutQt(QWidget *parent);
+
 using MessagePresenter = std::function<void(QWidget *parent, const Message &message)>;
 // Returns the presenter it replaces; an empty one restores the modal box.
 MessagePresenter setMessagePresenter(MessagePresenter presenter);

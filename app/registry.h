@@ -16,10 +16,10 @@ namespace duset {
 class Screen;
 class ScreenWindow;
 
-// The screens keep the program's own names, Form1 to Form6; the code names
+// The screens keep the program's own names, Form1 to Form7; the code names
 // each by its role. Each screen's class is in screens/ under its id's name
 // (the main menu is screens/form4.cpp).
-enum class ScreenId { Form1, Form2, Form3, Form4, Form5, Form6 };
+enum class ScreenId { Form1, Form2, Form3, Form4, Form5, Form6, Form7 };
 
 // The birth-data entry screen, where predict turns three choices into a verse.
 inline constexpr ScreenId EntryScreen = ScreenId::Form1;
@@ -33,13 +33,16 @@ inline constexpr ScreenId MainMenu = ScreenId::Form4;
 inline constexpr ScreenId VersePage1 = ScreenId::Form5;
 // The verses of remainders 8 to 10 and the closing stanzas.
 inline constexpr ScreenId VersePage2 = ScreenId::Form6;
+// Finds the weekday, month and animal year of a birth date for the entry screen.
+inline constexpr ScreenId DateScreen = ScreenId::Form7;
 
-inline constexpr std::array AllScreens{EntryScreen, OrderScreen, HistoryScreen, MainMenu, VersePage1, VersePage2};
+inline constexpr std::array AllScreens{
+    EntryScreen, OrderScreen, HistoryScreen, MainMenu, VersePage1, VersePage2, DateScreen};
 
 // The screen's own name, which its window carries as its object name.
 constexpr std::string_view screenName(ScreenId id)
 {
-    constexpr std::string_view names[] = {"Form1", "Form2", "Form3", "Form4", "Form5", "Form6"};
+    constexpr std::string_view names[] = {"Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form7"};
     return names[static_cast<std::size_t>(id)];
 }
 

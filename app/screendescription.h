@@ -45,7 +45,9 @@ enum class Placement { Manual, CentreScreen };
 enum class Alignment { Left, Centre };
 
 struct Control {
-    enum class Kind { Label, TextBox, CommandButton, ComboBox, Image };
+    // A drop-down list offers only its items; option buttons on one screen
+    // exclude each other.
+    enum class Kind { Label, TextBox, CommandButton, ComboBox, Image, DropDownList, CheckBox, OptionButton };
 
     Kind kind = Kind::Label;
     std::string_view name{};
@@ -64,6 +66,7 @@ struct Control {
     bool border = false; // a thin line around a label
     std::span<const QStringView> items{}; // the list of a combo box
     Picture picture = Picture::None;
+    int maxLength = 0; // the most characters a text box takes; 0 for no limit
 };
 
 struct MenuEntry {
@@ -88,7 +91,7 @@ struct ScreenDescription {
     Colour backColor{};
     Colour foreColor{}; // only for text drawn on the surface itself, of which there is none
     WindowIcon icon = WindowIcon::Information;
-    std::optional<Menu> menu{};
+    std::span<const Menu> menus{}; // the menu bar, left to right
     std::span<const Control> controls{};
 };
 

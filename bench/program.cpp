@@ -24,6 +24,7 @@
 #include <string>
 #include <vector>
 
+using duset::DateScreen;
 using duset::EntryScreen;
 using duset::HistoryScreen;
 using duset::MainMenu;
@@ -94,6 +95,13 @@ constexpr Step Tour[] = {
     {MainMenu, Via::Menu, "m3", VersePage1},
     {VersePage1, Via::Button, "Command1", VersePage2},
     {VersePage2, Via::CloseButton, "close", MainMenu},
+    {MainMenu, Via::Menu, "dates", DateScreen},
+    {DateScreen, Via::Button, "Command2", MainMenu},
+    {MainMenu, Via::Menu, "m1", EntryScreen},
+    {EntryScreen, Via::Button, "Command4", DateScreen},
+    {DateScreen, Via::Button, "Command2", EntryScreen},
+    {EntryScreen, Via::Button, "Command4", DateScreen},
+    {DateScreen, Via::CloseButton, "close", MainMenu},
 };
 
 // A left click in the middle of the button, as the mouse delivers it.

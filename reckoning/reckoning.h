@@ -40,9 +40,47 @@ template<typename Value> struct TableRow {
     Value value;
 };
 
-extern const std::array<TableRow<std::int16_t>, 7> DayTable;
-extern const std::array<TableRow<std::int16_t>, 12> MonthTable;
-extern const std::array<TableRow<double>, 12> YearTable;
+// The keys are the items of the entry screen's three lists, in their order.
+inline constexpr std::array<TableRow<std::int16_t>, 7> DayTable{{
+    {u"วันอาทิตย์", 1},
+    {u"วันจันทร์", 2},
+    {u"วันอังคาร", 3},
+    {u"วันพุธ", 4},
+    {u"วันพฤหัส", 5},
+    {u"วันศุกร์", 6},
+    {u"วันเสาร์", 7},
+}};
+
+// The traditional count starts the year with December, so January is the second month.
+inline constexpr std::array<TableRow<std::int16_t>, 12> MonthTable{{
+    {u"เดือนมกราคม(เดือนยี่)", 2},
+    {u"เดือนกุมภาพันธ์", 3},
+    {u"เดือนมีนาคม", 4},
+    {u"เดือนเมษายน", 5},
+    {u"เดือนพฤษภาคม", 6},
+    {u"เดือนมิถุนายน", 7},
+    {u"เดือนกรกฎาคม", 8},
+    {u"เดือนสิงหาคม", 9},
+    {u"เดือนกันยายน", 10},
+    {u"เดือนตุลาคม", 11},
+    {u"เดือนพฤศจิกายน", 12},
+    {u"เดือนธันวาคม(เดือนอ้าย)", 1},
+}};
+
+inline constexpr std::array<TableRow<double>, 12> YearTable{{
+    {u"ปีชวด (หนู)", 1.0},
+    {u"ปีฉลู (วัว)", 2.0},
+    {u"ปีขาล (เสือ)", 3.0},
+    {u"ปีเถาะ (กระต่าย)", 4.0},
+    {u"ปีมะโรง (งูใหญ่)", 5.0},
+    {u"ปีมะเส็ง (งูเล็ก)", 6.0},
+    {u"ปีมะเมีย (ม้า)", 7.0},
+    {u"ปีมะแม (แพะ)", 8.0},
+    {u"ปีวอก (ลิง)", 9.0},
+    {u"ปีระกา (ไก่)", 10.0},
+    {u"ปีจอ (สุนัข)", 11.0},
+    {u"ปีกุน (หมู)", 12.0},
+}};
 
 // VerseTable[n - 1] holds the lines of the verse of remainder n.
 extern const std::array<std::span<const std::u16string_view>, 10> VerseTable;

@@ -4,6 +4,8 @@
 #include "form1.h"
 
 #include "builder.h"
+#include "form7.h"
+#include "lists.h"
 #include "look.h"
 #include "messages.h"
 #include "registry.h"
@@ -13,46 +15,6 @@
 namespace duset {
 
 namespace {
-
-constexpr QStringView Weekdays[] = {
-    u"วันอาทิตย์",
-    u"วันจันทร์",
-    u"วันอังคาร",
-    u"วันพุธ",
-    u"วันพฤหัส",
-    u"วันศุกร์",
-    u"วันเสาร์",
-};
-
-constexpr QStringView Months[] = {
-    u"เดือนมกราคม(เดือนยี่)",
-    u"เดือนกุมภาพันธ์",
-    u"เดือนมีนาคม",
-    u"เดือนเมษายน",
-    u"เดือนพฤษภาคม",
-    u"เดือนมิถุนายน",
-    u"เดือนกรกฎาคม",
-    u"เดือนสิงหาคม",
-    u"เดือนกันยายน",
-    u"เดือนตุลาคม",
-    u"เดือนพฤศจิกายน",
-    u"เดือนธันวาคม(เดือนอ้าย)",
-};
-
-constexpr QStringView Years[] = {
-    u"ปีชวด (หนู)",
-    u"ปีฉลู (วัว)",
-    u"ปีขาล (เสือ)",
-    u"ปีเถาะ (กระต่าย)",
-    u"ปีมะโรง (งูใหญ่)",
-    u"ปีมะเส็ง (งูเล็ก)",
-    u"ปีมะเมีย (ม้า)",
-    u"ปีมะแม (แพะ)",
-    u"ปีวอก (ลิง)",
-    u"ปีระกา (ไก่)",
-    u"ปีจอ (สุนัข)",
-    u"ปีกุน (หมู)",
-};
 
 constexpr Font Heading{.face = "AngsanaUPC", .points = 14.25, .weight = 700};
 
@@ -130,7 +92,7 @@ constexpr Control Controls[] = {
         .width = 1095,
         .height = 330,
         .tabIndex = 5,
-        .items = Weekdays},
+        .items = WeekdayItems},
     {.kind = ComboBox,
         .name = "Combo2",
         .left = 1440,
@@ -138,7 +100,7 @@ constexpr Control Controls[] = {
         .width = 2175,
         .height = 330,
         .tabIndex = 6,
-        .items = Months},
+        .items = MonthItems},
     {.kind = ComboBox,
         .name = "Combo3",
         .left = 1440,
@@ -146,10 +108,21 @@ constexpr Control Controls[] = {
         .width = 1575,
         .height = 330,
         .tabIndex = 7,
-        .items = Years},
+        .items = YearItems},
     button("Command1", 1440, 855, 8, u"&ทำนาย", Picture::PointingHand),
     button("Command2", 3240, 495, 9, u"&จบ"),
     button("Command3", 2520, 495, 10, u"ใ&ส่ข้อมูลใหม่"),
+    // In the free corner below the lists: leads to the birth-date screen.
+    {.kind = CommandButton,
+        .name = "Command4",
+        .text = u"หาจาก&วันเกิด…",
+        .left = 480,
+        .top = 3600,
+        .width = 2055,
+        .height = 375,
+        .font = DialogFace,
+        .backColor = Periwinkle,
+        .tabIndex = 11},
 };
 
 constexpr ScreenDescription Description{
@@ -194,6 +167,27 @@ void Form1::connectHandlers()
     onClick("Command1", [this] { Command1_Click(); });
     onClick("Command2", [this] { Command2_Click(); });
     onClick("Command3", [this] { Command3_Click(); });
+    onClick("Command4", [this] { Command4_Click(); });
+}
+
+std::array<QString, 3> Form1::listTexts() const
+{
+    return {control<QComboBox>("Combo1")->currentText(), control<QComboBox>("Combo2")->currentText(),
+        control<QComboBox>("Combo3")->currentText()};
+}
+
+void Form1::fillLists(const std::array<QString, 3> &texts, std::string_view focus)
+{
+    if (!isLoaded())
+        return; // the program ended on the way here
+    const char *names[] = {"Combo1", "Combo2", "Combo3"};
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        auto *list = control<QComboBox>(names[i]);
+        // An item is chosen as such, so the arrow keys go on from it.
+        list->setCurrentIndex(list->findText(texts[i]));
+        list->setEditText(texts[i]);
+    }
+    control(focus)->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::Command1_Click()
@@ -222,6 +216,14 @@ void Form1::Command3_Click()
         list->setCurrentIndex(-1); // the arrow keys start from the top again, as on a fresh screen
         list->clearEditText();
     }
+}
+
+void Form1::Command4_Click()
+{
+    // The lists come back as they are now if the person returns unchanged.
+    static_cast<Form7 &>(screens()[DateScreen]).openedFrom(EntryScreen, listTexts());
+    screens().Unload(EntryScreen);
+    screens().Show(DateScreen);
 }
 
 } // namespace duset

@@ -7,6 +7,11 @@
 
 #include "reckoning.h"
 
+#include <QString>
+
+#include <array>
+#include <string_view>
+
 namespace duset {
 
 // The entry screen: the weekday, month and year of birth are chosen here and
@@ -19,6 +24,12 @@ public:
     // resets the three values.
     ReckoningState Reckoning;
 
+    // The texts of the day, month and year lists, as they stand.
+    std::array<QString, 3> listTexts() const;
+    // Sets the three lists of the loaded screen and puts the focus on the
+    // named control.
+    void fillLists(const std::array<QString, 3> &texts, std::string_view focus);
+
 protected:
     void Form_Load() override;
     void connectHandlers() override;
@@ -30,6 +41,9 @@ private:
     void Command2_Click();
     // Enter new data: empties the three lists; stays here.
     void Command3_Click();
+    // Find from a birth date: unloads this screen and leads to the birth-date
+    // screen, which comes back here.
+    void Command4_Click();
 };
 
 } // namespace duset

@@ -3,8 +3,11 @@
 
 #include "form4.h"
 
+#include "builder.h"
 #include "credits.h"
+#include "form7.h"
 #include "look.h"
+#include "messages.h"
 #include "registry.h"
 
 namespace duset {
@@ -20,6 +23,20 @@ constexpr MenuEntry Entries[] = {
     {.name = "line", .caption = u"-"},
     {.name = "end", .caption = u"&ออกจากโปรแกรม"},
 };
+
+constexpr MenuEntry HelpEntries[] = {
+    {.name = "dates", .caption = u"&หาวัน เดือน ปีเกิด จากวันที่…"},
+    {.name = "helpLine", .caption = u"-"},
+    {.name = "about", .caption = u"เกี่ยวกับ &duset"},
+    {.name = "aboutQt", .caption = u"เกี่ยวกับ &Qt"},
+};
+
+constexpr Menu Menus[] = {
+    {.name = "menu", .caption = u"&Let go !", .entries = Entries},
+    {.name = "help", .caption = u"ช่&วยเหลือ", .entries = HelpEntries},
+};
+
+constexpr QStringView Label1Text = u"ตำราวรุณศ (ดูเศษ)";
 
 constexpr Font Title{.face = "AngsanaUPC", .points = 15.75, .weight = 700};
 constexpr Font Version{.face = "Comic Sans MS", .points = 9.75, .weight = 700, .italic = true};
@@ -41,7 +58,7 @@ constexpr Control Controls[] = {
         .picture = Picture::TitleFigure},
     {.kind = Label,
         .name = "Label1",
-        .text = u"ตำราวรุณศ (ดูเศษ)",
+        .text = Label1Text,
         .left = 3000,
         .top = 0,
         .width = 3015,
@@ -110,7 +127,7 @@ constexpr ScreenDescription Description{
     .placement = Placement::Manual,
     .backColor = rgb(0xC0FFC0),
     .icon = WindowIcon::Menu,
-    .menu = Menu{.name = "menu", .caption = u"&Let go !", .entries = Entries},
+    .menus = Menus,
     .controls = Controls,
 };
 
@@ -128,6 +145,9 @@ void Form4::connectHandlers()
     onClick("m3", [this] { m3_Click(); });
     onClick("m4", [this] { m4_Click(); });
     onClick("end", [this] { end_Click(); });
+    onClick("dates", [this] { dates_Click(); });
+    onClick("about", [this] { about_Click(); });
+    onClick("aboutQt", [this] { aboutQt_Click(); });
 }
 
 // The menu hides the main menu rather than unloading it, so it is built once
@@ -159,6 +179,33 @@ void Form4::m4_Click()
 void Form4::end_Click()
 {
     screens().End();
+}
+
+void Form4::dates_Click()
+{
+    screens().Hide(MainMenu);
+    static_cast<Form7 &>(screens()[DateScreen]).openedFrom(MainMenu);
+    screens().Show(DateScreen);
+}
+
+// The About box stays over the main menu, which stays where it is.
+void Form4::about_Click()
+{
+    showMessage(window(),
+        {.title = QStringLiteral("เกี่ยวกับ duset"),
+            .text = QStringList{QStringView(Label1Text).toString() + QStringLiteral(" (duset)"),
+                QStringLiteral("รุ่น ") + QStringView(DUSET_VERSION_TEXT).toString(),
+                QStringLiteral("ดูดวงแบบไทยจากเศษของวัน เดือน และปีเกิด"), QString(),
+                QStringLiteral("Program by ") + QStringView(DUSET_AUTHOR_CREDIT).toString(),
+                QStringLiteral("ติดต่อ: ") + QStringView(DUSET_CONTACT_CREDIT).toString(),
+                QStringLiteral("สัญญาอนุญาต: GNU General Public License รุ่น 3 หรือใหม่กว่า (GPL-3.0-or-later)")}
+                        .join(QStringLiteral("\r\n")),
+            .icon = QMessageBox::Information});
+}
+
+void Form4::aboutQt_Click()
+{
+    showAboutQt(window());
 }
 
 } // namespace duset

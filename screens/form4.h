@@ -24,6 +24,11 @@ private:
     void m4_Click(); // the order screen
     // Ends the program at once.
     void end_Click();
+    // Hides the main menu and leads to the birth-date screen.
+    void dates_Click();
+    // The program's About box and Qt's own, over the main menu.
+    void about_Click();
+    void aboutQt_Click();
 };
 
 } // namespace duset

@@ -9,6 +9,7 @@
 #include "form4.h"
 #include "form5.h"
 #include "form6.h"
+#include "form7.h"
 
 namespace duset {
 
@@ -27,6 +28,8 @@ std::unique_ptr<Screen> createScreen(ScreenRegistry &screens, ScreenId id)
         return std::make_unique<Form5>(screens);
     case ScreenId::Form6:
         return std::make_unique<Form6>(screens);
+    case ScreenId::Form7:
+        return std::make_unique<Form7>(screens);
     }
     return nullptr;
 }

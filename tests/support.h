@@ -149,6 +149,8 @@ inline Route wayTo(ScreenId id)
         return {{MainMenu, "m3"}};
     case VersePage2:
         return {{MainMenu, "m3"}, {VersePage1, "Command1"}};
+    case DateScreen:
+        return {{MainMenu, "dates"}};
     }
     return {};
 }

@@ -58,6 +58,9 @@ std::pair<int, QString> roomFor(const Control &control, QWidget *widget)
     }
     case Control::Kind::ComboBox:
     case Control::Kind::Image:
+    case Control::Kind::DropDownList:
+    case Control::Kind::CheckBox:
+    case Control::Kind::OptionButton:
         break;
     }
     return {-1, QString()};

@@ -3,6 +3,8 @@
 
 #include "support.h"
 
+#include "credits.h"
+
 #include <QLabel>
 
 using namespace duset;
@@ -42,6 +44,7 @@ private slots:
     void titleAndVersionAreCutByTheRightEdge();
     void nothingTakesTheFocus();
     void isBuiltOncePerRun();
+    void helpMenuShowsTheAboutBoxes();
 };
 
 void TestMainMenu::titleFigureIsDrawnAtNaturalSize()
@@ -113,6 +116,27 @@ void TestMainMenu::isBuiltOncePerRun()
         QVERIFY(window->isVisible());
         QCOMPARE(window->pos(), where);
     }
+}
+
+void TestMainMenu::helpMenuShowsTheAboutBoxes()
+{
+    Program program;
+    program.choose("about");
+    QCOMPARE(program.messages.size(), std::size_t(1));
+    const ShownMessage about = program.messages.front();
+    QCOMPARE(about.parent, program.window(MainMenu));
+    QCOMPARE(about.message.title, u"เกี่ยวกับ duset"_qs);
+    const QStringList lines = about.message.text.split(u"\r\n"_qs);
+    QVERIFY(lines.front().contains(u"duset"));
+    for (const QString &part : {u"1.00"_qs, u"GPL-3.0-or-later"_qs, QString::fromUtf16(DUSET_AUTHOR_CREDIT),
+             QString::fromUtf16(DUSET_CONTACT_CREDIT)}) {
+        QVERIFY2(about.message.text.contains(part), qPrintable(part));
+    }
+    program.choose("aboutQt");
+    QCOMPARE(program.messages.size(), std::size_t(2));
+    QCOMPARE(program.messages.back().message.title, u"About Qt"_qs);
+    // Both boxes leave the main menu where it is, alone on view.
+    QCOMPARE(program.visibleScreens(), std::vector{MainMenu});
 }
 
 QTEST_MAIN(TestMainMenu)

@@ -141,6 +141,15 @@ void TestNavigation::routes_data()
         {Form2, "Command1"}, {menu, "m3"}, {Form5, "Command1"}, {Form6, "Command1"}, {Form5, "Command1"},
         {Form6, "Command2"}, {menu, "m4"}}
                                         << Form2;
+    QTest::newRow("birth date") << Route{{menu, "dates"}} << Form7;
+    QTest::newRow("birth date, return") << Route{{menu, "dates"}, {Form7, "Command2"}} << menu;
+    QTest::newRow("birth date, hand over with nothing filled in")
+        << Route{{menu, "dates"}, {Form7, "Command1"}} << Form7;
+    QTest::newRow("predict, birth date") << Route{{menu, "m1"}, {Form1, "Command4"}} << Form7;
+    QTest::newRow("predict, birth date, return")
+        << Route{{menu, "m1"}, {Form1, "Command4"}, {Form7, "Command2"}} << Form1;
+    QTest::newRow("predict, birth date, return, finish")
+        << Route{{menu, "m1"}, {Form1, "Command4"}, {Form7, "Command2"}, {Form1, "Command2"}} << menu;
 }
 
 void TestNavigation::routes()
@@ -221,6 +230,9 @@ void TestNavigation::closeButtonLeadsBackToTheMainMenu_data()
     QTest::newRow("history screen") << Route{{MainMenu, "m2"}} << HistoryScreen;
     QTest::newRow("verse page 1") << Route{{MainMenu, "m3"}} << VersePage1;
     QTest::newRow("verse page 2") << Route{{MainMenu, "m3"}, {VersePage1, "Command1"}} << VersePage2;
+    QTest::newRow("date screen") << Route{{MainMenu, "dates"}} << DateScreen;
+    QTest::newRow("date screen from the entry screen")
+        << Route{{MainMenu, "m1"}, {EntryScreen, "Command4"}} << DateScreen;
 }
 
 void TestNavigation::closeButtonLeadsBackToTheMainMenu()

@@ -107,8 +107,13 @@ std::vector<ShownText> textsOf(const Screen &screen)
             break;
         }
         case Control::Kind::ComboBox:
+        case Control::Kind::DropDownList:
             for (const QStringView item : control.items)
                 texts.push_back({name, item.toString(), widget->font(), -1}); // the list is as wide as it needs
+            break;
+        case Control::Kind::CheckBox:
+        case Control::Kind::OptionButton:
+            texts.push_back({name, shown(text, true), widget->font(), -1});
             break;
         case Control::Kind::Image:
             break;
@@ -195,6 +200,10 @@ void TestPictures::labelsAndButtonsShowTheirColours()
             && control.kind != Control::Kind::TextBox)
             continue;
         if (control.backColor.source == Colour::Source::Default)
+            continue;
+        // Lines the screen fills in or shows only as the person types.
+        if (!instance.control(control.name)->isVisible()
+            || (control.kind == Control::Kind::Label && control.text.isEmpty()))
             continue;
         const QRect area = instance.control(control.name)->geometry() & client;
         const QImage part = drawn.copy(area);

@@ -25,6 +25,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QPainter>
 #include <QStyleOptionTitleBar>
 #include <QTextStream>
@@ -102,6 +103,18 @@ public:
             return;
         }
         throw std::runtime_error("no such value for " + std::string(list));
+    }
+
+    void type(ScreenId id, std::string_view field, const QString &text)
+    {
+        control<QLineEdit>(id, field)->setText(text);
+        settle();
+    }
+
+    void pickItem(ScreenId id, std::string_view list, int index)
+    {
+        control<QComboBox>(id, list)->setCurrentIndex(index);
+        settle();
     }
 
     void saveScreen(ScreenId id, const QString &name) { save(framed(window(id)), name); }
@@ -213,6 +226,22 @@ int main(int argc, char *argv[])
         tour.click(VersePage1, "Command1");
         tour.saveScreen(VersePage2, QStringLiteral("verses-2"));
         tour.click(VersePage2, "Command2");
+
+        // The same three items from a birth date: Wednesday 17 January 1996
+        // (2539 in the Buddhist Era), before the fifth lunar month, so the
+        // animal of the traditional count is the pig of 1995.
+        tour.choose("dates");
+        tour.type(DateScreen, "Text1", QStringLiteral("17"));
+        tour.pickItem(DateScreen, "Combo1", 0);
+        tour.type(DateScreen, "Text2", QStringLiteral("2539"));
+        tour.click(DateScreen, "Option2");
+        tour.saveScreen(DateScreen, QStringLiteral("dates"));
+        tour.click(DateScreen, "Command1");
+        tour.saveScreen(EntryScreen, QStringLiteral("dates-handed-over"));
+        tour.click(EntryScreen, "Command2");
+
+        tour.choose("about");
+        tour.saveLastMessage(QStringLiteral("about"));
     } catch (const std::exception &error) {
         QTextStream(stderr) << "duset-screenshots: " << error.what() << '\n';
         return 1;

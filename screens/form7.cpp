@@ -1,0 +1,328 @@
+// SPDX-FileCopyrightText: 2026 The duset developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "form7.h"
+
+#include "builder.h"
+#include "form1.h"
+#include "lists.h"
+#include "look.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace duset {
+
+namespace {
+
+constexpr Colour Periwinkle = rgb(0x8080FF);
+
+// The first Buddhist Era year that began on 1 January.
+constexpr int OldNewYearEnded = 2484;
+
+using enum Control::Kind;
+
+// The white-on-orange word on the top line of a field or a result, left of it.
+constexpr Control rowLabel(std::string_view name, int top, int tabIndex, QStringView text)
+{
+    return {.kind = Label,
+        .name = name,
+        .text = text,
+        .left = 240,
+        .top = top,
+        .width = 1095,
+        .height = 255,
+        .font = DialogFace,
+        .foreColor = White,
+        .backColor = Orange,
+        .alignment = Alignment::Centre,
+        .tabIndex = tabIndex};
+}
+
+// A line of text on the star field, across the screen.
+constexpr Control line(std::string_view name, int left, int top, int width, int tabIndex, Colour foreColor,
+    QStringView text = {}, Control::Kind kind = Label)
+{
+    return {.kind = kind,
+        .name = name,
+        .text = text,
+        .left = left,
+        .top = top,
+        .width = width,
+        .height = kind == Label ? 255 : 285,
+        .font = DialogFace,
+        .foreColor = foreColor,
+        .backColor = Black,
+        .tabIndex = tabIndex};
+}
+
+constexpr Control button(std::string_view name, int left, int tabIndex, QStringView text)
+{
+    return {.kind = CommandButton,
+        .name = name,
+        .text = text,
+        .left = left,
+        .top = 5580,
+        .width = 1695,
+        .height = 495,
+        .font = DialogFace,
+        .backColor = Periwinkle,
+        .tabIndex = tabIndex};
+}
+
+// Above, the three fields of the date and the hour of birth; below, what they
+// come to: a line that says what is missing or wrong, and the three items.
+// Early in the year two animal years compete and the person chooses one.
+constexpr Control Controls[] = {
+    title(0, 7800, 0, u"หาวัน เดือน ปีเกิด จากวันที่"),
+    rowLabel("Label2", 840, 1, u"&วันที่"),
+    {.kind = TextBox,
+        .name = "Text1",
+        .left = 1440,
+        .top = 840,
+        .width = 855,
+        .height = 330,
+        .tabIndex = 2,
+        .maxLength = 2},
+    rowLabel("Label3", 1320, 3, u"เ&ดือน"),
+    {.kind = DropDownList,
+        .name = "Combo1",
+        .left = 1440,
+        .top = 1320,
+        .width = 2535,
+        .height = 330,
+        .tabIndex = 4,
+        .items = MonthItems},
+    rowLabel("Label4", 1800, 5, u"ปี &พ.ศ."),
+    {.kind = TextBox,
+        .name = "Text2",
+        .left = 1440,
+        .top = 1800,
+        .width = 855,
+        .height = 330,
+        .tabIndex = 6,
+        .maxLength = 4},
+    line("Label5", 2400, 1845, 1800, 7, White),
+    line("Check1", 240, 2340, 7320, 8, White, u"เกิดหลังเที่ยงคืน ก่อน 6 โมงเ&ช้า", CheckBox),
+    line("Label6", 240, 2640, 7320, 9, Orange, u"นับแบบไทย วันใหม่เริ่มตอนรุ่งเช้า: เกิดก่อน 06:00 นับเป็นวันก่อนหน้า"),
+    {.kind = Label,
+        .name = "Label7",
+        .left = 240,
+        .top = 3060,
+        .width = 7320,
+        .height = 255,
+        .font = DialogFace,
+        .foreColor = Green,
+        .backColor = PaleYellow,
+        .alignment = Alignment::Centre,
+        .tabIndex = 10},
+    rowLabel("Label8", 3480, 11, u"วัน"),
+    line("Label11", 1440, 3480, 6120, 12, White),
+    rowLabel("Label9", 3840, 13, u"เดือน"),
+    line("Label12", 1440, 3840, 6120, 14, White),
+    rowLabel("Label10", 4200, 15, u"ปีเกิด"),
+    line("Label13", 1440, 4200, 6120, 16, White),
+    line("Option1", 240, 4560, 7320, 17, White, {}, OptionButton),
+    line("Option2", 240, 4860, 7320, 18, White, {}, OptionButton),
+    line("Label14", 240, 5160, 7320, 19, Orange, u"ถ้าสูติบัตรระบุปีนักษัตรไว้ ให้เลือกตามสูติบัตร"),
+    button("Command1", 4080, 20, u"&นำไปทำนาย"),
+    button("Command2", 5880, 21, u"&กลับ"),
+};
+
+constexpr ScreenDescription Description{
+    .name = "Form7",
+    .caption = u"หาวัน เดือน ปีเกิด จากวันที่",
+    .clientWidth = 7800,
+    .clientHeight = 6240,
+    .placement = Placement::CentreScreen,
+    .backColor = Black,
+    .icon = WindowIcon::Chart,
+    .controls = Controls,
+};
+
+// A whole number of up to four digits, Thai digits included.
+std::optional<int> numberIn(const QString &text)
+{
+    if (text.isEmpty() || text.size() > 4)
+        return std::nullopt;
+    int value = 0;
+    for (const QChar character : text) {
+        const int digit = character.digitValue();
+        if (digit < 0)
+            return std::nullopt;
+        value = value * 10 + digit;
+    }
+    return value;
+}
+
+// The day and month of the fifth lunar month's first day, which is always in
+// March or April: "22 มีนาคม".
+QString dayAndMonth(std::chrono::sys_days day)
+{
+    const std::chrono::year_month_day date{day};
+    const QStringView month = MonthItems[static_cast<unsigned>(date.month()) - 1];
+    return QString::number(static_cast<unsigned>(date.day())) + u' '
+        + month.mid(QStringView(u"เดือน").size()).toString();
+}
+
+} // namespace
+
+Form7::Form7(ScreenRegistry &screens)
+    : Screen(screens, DateScreen, Description)
+{
+}
+
+void Form7::openedFrom(ScreenId origin, const std::array<QString, 3> &entryTexts)
+{
+    m_origin = origin;
+    m_entryTexts = entryTexts;
+}
+
+void Form7::Form_Load()
+{
+    Fields_Change();
+}
+
+void Form7::connectHandlers()
+{
+    onClick("Command1", [this] { Command1_Click(); });
+    onClick("Command2", [this] { Command2_Click(); });
+    // A click that an access key left pending can toggle a choice after the
+    // hand-over has unloaded this window: only the loaded window's fields
+    // are read.
+    const auto changed = [this, loaded = window()] {
+        if (window() == loaded)
+            screens().runHandler([this] { Fields_Change(); });
+    };
+    for (const char *name : {"Text1", "Text2"}) {
+        auto *field = control<QLineEdit>(name);
+        QObject::connect(field, &QLineEdit::textChanged, field, changed);
+    }
+    auto *month = control<QComboBox>("Combo1");
+    QObject::connect(month, &QComboBox::currentIndexChanged, month, changed);
+    for (const char *name : {"Check1", "Option1", "Option2"}) {
+        auto *choice = control<QAbstractButton>(name);
+        QObject::connect(choice, &QAbstractButton::toggled, choice, changed);
+    }
+}
+
+void Form7::Command1_Click()
+{
+    const std::optional<std::size_t> year = chosenYear();
+    if (!year) {
+        // The line above the results already says what is missing or wrong;
+        // the focus goes where it can be mended.
+        control(m_reading ? "Option1" : m_fault)->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    const std::array<QString, 3> items{WeekdayItems[m_reading->weekday].toString(),
+        MonthItems[m_reading->month].toString(), YearItems[*year].toString()};
+    screens().Unload(DateScreen);
+    screens().Show(EntryScreen);
+    static_cast<Form1 &>(screens()[EntryScreen]).fillLists(items, "Command1");
+}
+
+void Form7::Command2_Click()
+{
+    screens().Unload(DateScreen);
+    screens().Show(m_origin);
+    if (m_origin == EntryScreen)
+        static_cast<Form1 &>(screens()[EntryScreen]).fillLists(m_entryTexts, "Command4");
+}
+
+std::optional<std::size_t> Form7::chosenYear() const
+{
+    if (!m_reading)
+        return std::nullopt;
+    if (!m_reading->hasTwoYears())
+        return m_reading->civilYear;
+    if (control<QRadioButton>("Option1")->isChecked())
+        return m_reading->civilYear;
+    if (control<QRadioButton>("Option2")->isChecked())
+        return m_reading->traditionalYear;
+    return std::nullopt;
+}
+
+void Form7::Fields_Change()
+{
+    const QString dayText = control<QLineEdit>("Text1")->text().trimmed();
+    const int day = numberIn(dayText).value_or(0); // 0 where the field holds no day of a month
+    const bool hasDay = day >= 1 && day <= 31;
+    const int month = control<QComboBox>("Combo1")->currentIndex() + 1;
+    const QString yearText = control<QLineEdit>("Text2")->text().trimmed();
+    const std::optional<int> year = numberIn(yearText);
+    const bool beforeDawn = control<QCheckBox>("Check1")->isChecked();
+
+    const bool yearInRange = year && *year >= FirstBuddhistYear && *year <= LastBuddhistYear;
+    control<QLabel>("Label5")->setText(
+        yearInRange ? QStringLiteral("ค.ศ. ") + QString::number(*year - BuddhistEraOffset) : QString());
+
+    QString status;
+    std::optional<BirthReading> reading;
+    m_fault = !hasDay ? "Text1" : month == 0 ? "Combo1" : "Text2";
+    if (!dayText.isEmpty() && !hasDay) {
+        status = QStringLiteral("วันที่ต้องเป็นตัวเลข 1 ถึง 31");
+    } else if (!yearText.isEmpty() && !year) {
+        status = QStringLiteral("ปีเกิดต้องเป็นตัวเลข พ.ศ. เช่น 2530");
+        m_fault = "Text2";
+    } else if (yearText.size() == 4 && !yearInRange) {
+        status = QStringLiteral("รับเฉพาะปี พ.ศ. %1 ถึง %2").arg(FirstBuddhistYear).arg(LastBuddhistYear);
+        m_fault = "Text2";
+    } else if (!hasDay || month == 0 || yearText.size() < 4) {
+        status = QStringLiteral("ใส่วันที่ เลือกเดือน และพิมพ์ปี พ.ศ. ที่เกิด");
+    } else {
+        reading = readBirthDate(day, month, *year, beforeDawn);
+        if (reading->problem != BirthReading::Problem::None) {
+            status = QStringLiteral("ไม่มีวันที่ %1 ใน%2 ปี พ.ศ. %3")
+                         .arg(day)
+                         .arg(MonthItems[static_cast<std::size_t>(month - 1)])
+                         .arg(*year);
+            reading.reset();
+            m_fault = "Text1";
+        }
+    }
+
+    // A new pair of animal years asks for a new choice.
+    auto *civil = control<QRadioButton>("Option1");
+    auto *traditional = control<QRadioButton>("Option2");
+    const bool samePair = reading && m_reading && reading->hasTwoYears() && m_reading->hasTwoYears()
+        && reading->civilYear == m_reading->civilYear && reading->traditionalYear == m_reading->traditionalYear;
+    m_reading = reading;
+    if (!samePair) {
+        for (QRadioButton *option : {civil, traditional}) {
+            const QSignalBlocker quiet(option);
+            option->setAutoExclusive(false);
+            option->setChecked(false);
+            option->setAutoExclusive(true);
+        }
+    }
+    const bool twoYears = m_reading && m_reading->hasTwoYears();
+    if (twoYears) {
+        civil->setText(QStringLiteral("นับแบบ&สากล ปีเปลี่ยน 1 มกราคม: ") + YearItems[m_reading->civilYear].toString());
+        traditional->setText(
+            QStringLiteral("นับแบบไ&ทย ปีเปลี่ยนวันขึ้น 1 ค่ำ เดือน 5 (%1): ").arg(dayAndMonth(m_reading->fifthMonth))
+            + YearItems[m_reading->traditionalYear].toString());
+    }
+    for (const char *name : {"Option1", "Option2", "Label14"})
+        control(name)->setVisible(twoYears);
+
+    const std::optional<std::size_t> chosen = chosenYear();
+    // Until 2484 the Buddhist Era year began on 1 April, so a paper from then
+    // may name January to March by a year one less than the count used here.
+    if (m_reading && *year < OldNewYearEnded && month <= 3)
+        status = QStringLiteral("ก่อน พ.ศ. %1 ปีใหม่เริ่ม 1 เมษายน: ตรวจว่า ค.ศ. ข้างช่องปีตรงกับปีที่เกิด").arg(OldNewYearEnded);
+    else if (m_reading)
+        status = twoYears && !chosen ? QStringLiteral("เกิดต้นปี จึงนับปีนักษัตรได้สองแบบ: เลือกด้านล่าง")
+                                     : QStringLiteral("ครบแล้ว: กดปุ่ม %1").arg(QStringView(u"นำไปทำนาย"));
+    control<QLabel>("Label7")->setText(status);
+    control<QLabel>("Label11")->setText(m_reading ? WeekdayItems[m_reading->weekday].toString() : QString());
+    control<QLabel>("Label12")->setText(m_reading ? MonthItems[m_reading->month].toString() : QString());
+    control<QLabel>("Label13")->setText(chosen ? YearItems[*chosen].toString()
+            : twoYears                         ? QStringLiteral("(เลือกด้านล่าง)")
+                                               : QString());
+}
+
+} // namespace duset

@@ -1,0 +1,53 @@
+// SPDX-FileCopyrightText: 2026 The duset developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "screen.h"
+
+#include "dates.h"
+#include "registry.h"
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+namespace duset {
+
+// The birth-date screen: finds the weekday, month and animal year of a date
+// of birth, as the items of the entry screen's lists, and hands them over.
+class Form7 final : public Screen {
+public:
+    explicit Form7(ScreenRegistry &screens);
+
+    // Where the return button leads, told by the screen that opens this one.
+    // The entry screen is unloaded while this screen is on view, so it passes
+    // its three list texts along to get them back.
+    void openedFrom(ScreenId origin, const std::array<QString, 3> &entryTexts = {});
+
+protected:
+    void Form_Load() override;
+    void connectHandlers() override;
+
+private:
+    // Use these to predict: unloads this screen and shows the entry screen
+    // with the three items chosen and the focus on predict.
+    void Command1_Click();
+    // Return: unloads this screen and goes back where it was opened from,
+    // changing nothing there.
+    void Command2_Click();
+    // Reads the fields after every change and shows the results or what is
+    // wrong with the date.
+    void Fields_Change();
+
+    // The animal year the person settled on, when the date is complete.
+    std::optional<std::size_t> chosenYear() const;
+
+    ScreenId m_origin = MainMenu;
+    std::array<QString, 3> m_entryTexts;
+    const char *m_fault = "Text1"; // the field to mend before the hand-over
+    std::optional<BirthReading> m_reading; // of a whole, valid date
+};
+
+} // namespace duset
