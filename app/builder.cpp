@@ -5,6 +5,9 @@
 
 #include "assets.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -225,8 +228,80 @@ QWidget *buildButton(const Control &control, QWidget *parent)
     return new ScreenButton(control, parent);
 }
 
+// What a screen reader hears of a list. Qt on X11 and Wayland names an
+// editable list after the text it holds, so once a person picks or types
+// something they would no longer hear which list they are in. Here the name
+// stays the list's label, and the text is its value; the drop-down and the
+// field remain its children, and the drop-down opens as a press or a menu.
+class AccessibleList : public QAccessibleWidget {
+public:
+    explicit AccessibleList(QComboBox *list)
+        : QAccessibleWidget(list, QAccessible::ComboBox)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Value)
+            return list()->isEditable() ? list()->lineEdit()->text() : list()->currentText();
+        return QAccessibleWidget::text(kind);
+    }
+
+    int childCount() const override { return list()->isEditable() ? 2 : 1; }
+
+    QAccessibleInterface *child(int index) const override
+    {
+        if (index == 0)
+            return QAccessible::queryAccessibleInterface(list()->view());
+        if (index == 1 && list()->isEditable())
+            return QAccessible::queryAccessibleInterface(list()->lineEdit());
+        return nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        if (!child)
+            return -1;
+        if (child->object() == list()->view())
+            return 0;
+        if (list()->isEditable() && child->object() == list()->lineEdit())
+            return 1;
+        return -1;
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString &action) override
+    {
+        if (action != showMenuAction() && action != pressAction())
+            return QAccessibleWidget::doAction(action);
+        if (list()->view()->isVisible())
+            list()->hidePopup();
+        else
+            list()->showPopup();
+    }
+
+private:
+    QComboBox *list() const { return static_cast<QComboBox *>(widget()); }
+};
+
+QAccessibleInterface *accessibleList(const QString &className, QObject *object)
+{
+    if (className == u"QComboBox" && object && object->isWidgetType())
+        return new AccessibleList(static_cast<QComboBox *>(object));
+    return nullptr;
+}
+
 QWidget *buildComboBox(const Control &control, QWidget *parent)
 {
+    static const bool listsAnnounced = [] {
+        QAccessible::installFactory(accessibleList);
+        return true;
+    }();
+    Q_UNUSED(listsAnnounced);
     auto *combo = new QComboBox(parent);
     combo->setEditable(true);
     // The field holds exactly what the user typed or picked: Enter adds
@@ -351,7 +426,13 @@ void ScreenWindow::nameFieldsByTheirLabels()
         }
         if (!beside)
             continue;
-        static_cast<QLabel *>(control(beside->name))->setBuddy(control(field.name));
+        auto *label = static_cast<QLabel *>(control(beside->name));
+        QWidget *named = control(field.name);
+        label->setBuddy(named);
+        // The field inside a list is no buddy of the label; it takes the
+        // label's caption as its name, as a person reads it.
+        if (auto *list = qobject_cast<QComboBox *>(named); list && list->lineEdit())
+            list->lineEdit()->setAccessibleName(QString(label->text()).remove(u'&'));
     }
 }
 
