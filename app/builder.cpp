@@ -4,6 +4,7 @@
 #include "builder.h"
 
 #include "assets.h"
+#include "fonts.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -80,8 +81,9 @@ void applyFont(QWidget *widget, const std::optional<Font> &font)
 {
     if (!font)
         return; // the program's default face
-    QFont chosen(toQString(font->face));
-    chosen.setPointSizeF(font->points);
+    const QString face = toQString(font->face);
+    QFont chosen(face);
+    chosen.setPointSizeF(font->points * sizeFactor(face));
     chosen.setWeight(static_cast<QFont::Weight>(font->weight));
     chosen.setItalic(font->italic);
     widget->setFont(chosen);
