@@ -492,6 +492,19 @@ void ScreenWindow::closeEvent(QCloseEvent *event)
 void ScreenWindow::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
+    // The windows keep out of the task bar, so a minimised one would leave
+    // nothing to bring it back by, and the program would seem gone. Where the
+    // window manager offers to minimise it regardless, the window comes back
+    // at once, as it would had the window manager honoured its hints.
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized)) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (windowState() & Qt::WindowMinimized)
+                    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+            },
+            Qt::QueuedConnection);
+    }
     // By the time a window is active, the window manager has framed it.
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
