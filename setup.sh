@@ -17,14 +17,15 @@ run | test) ;;
     ;;
 esac
 
-# What building and running need: the compiler and build tools, Qt 6, the
+# What building and running need: the compiler and build tools, Qt 6 and
+# its translation tools (for the Thai of Qt's own texts), the
 # X client library for keeping windows out of the task bar, and the Thai
 # faces the screens are drawn in; and what the tests of the installed files
 # and of the Debian package use: the desktop-entry and AppStream validators
 # and dpkg-shlibdeps.
 packages=(
     cmake g++ ninja-build pkg-config
-    qt6-base-dev libgl-dev libxcb1-dev
+    qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev libxcb1-dev
     fonts-thai-tlwg fonts-noto-core fonts-noto-ui-core fonts-comic-neue
     desktop-file-utils appstream dpkg-dev
 )

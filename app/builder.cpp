@@ -4,7 +4,11 @@
 #include "builder.h"
 
 #include "assets.h"
+#include "fonts.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -79,8 +83,9 @@ void applyFont(QWidget *widget, const std::optional<Font> &font)
 {
     if (!font)
         return; // the program's default face
-    QFont chosen(toQString(font->face));
-    chosen.setPointSizeF(font->points);
+    const QString face = toQString(font->face);
+    QFont chosen(face);
+    chosen.setPointSizeF(font->points * sizeFactor(face));
     chosen.setWeight(static_cast<QFont::Weight>(font->weight));
     chosen.setItalic(font->italic);
     widget->setFont(chosen);
@@ -229,8 +234,80 @@ QWidget *buildButton(const Control &control, QWidget *parent)
     return new ScreenButton(control, parent);
 }
 
+// What a screen reader hears of a list. Qt on X11 and Wayland names an
+// editable list after the text it holds, so once a person picks or types
+// something they would no longer hear which list they are in. Here the name
+// stays the list's label, and the text is its value; the drop-down and the
+// field remain its children, and the drop-down opens as a press or a menu.
+class AccessibleList : public QAccessibleWidget {
+public:
+    explicit AccessibleList(QComboBox *list)
+        : QAccessibleWidget(list, QAccessible::ComboBox)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Value)
+            return list()->isEditable() ? list()->lineEdit()->text() : list()->currentText();
+        return QAccessibleWidget::text(kind);
+    }
+
+    int childCount() const override { return list()->isEditable() ? 2 : 1; }
+
+    QAccessibleInterface *child(int index) const override
+    {
+        if (index == 0)
+            return QAccessible::queryAccessibleInterface(list()->view());
+        if (index == 1 && list()->isEditable())
+            return QAccessible::queryAccessibleInterface(list()->lineEdit());
+        return nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        if (!child)
+            return -1;
+        if (child->object() == list()->view())
+            return 0;
+        if (list()->isEditable() && child->object() == list()->lineEdit())
+            return 1;
+        return -1;
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString &action) override
+    {
+        if (action != showMenuAction() && action != pressAction())
+            return QAccessibleWidget::doAction(action);
+        if (list()->view()->isVisible())
+            list()->hidePopup();
+        else
+            list()->showPopup();
+    }
+
+private:
+    QComboBox *list() const { return static_cast<QComboBox *>(widget()); }
+};
+
+QAccessibleInterface *accessibleList(const QString &className, QObject *object)
+{
+    if (className == u"QComboBox" && object && object->isWidgetType())
+        return new AccessibleList(static_cast<QComboBox *>(object));
+    return nullptr;
+}
+
 QWidget *buildComboBox(const Control &control, QWidget *parent)
 {
+    static const bool listsAnnounced = [] {
+        QAccessible::installFactory(accessibleList);
+        return true;
+    }();
+    Q_UNUSED(listsAnnounced);
     auto *combo = new QComboBox(parent);
     combo->setEditable(true);
     // The field holds exactly what the user typed or picked: Enter adds
@@ -392,7 +469,13 @@ void ScreenWindow::nameFieldsByTheirLabels()
         }
         if (!beside)
             continue;
-        static_cast<QLabel *>(control(beside->name))->setBuddy(control(field.name));
+        auto *label = static_cast<QLabel *>(control(beside->name));
+        QWidget *named = control(field.name);
+        label->setBuddy(named);
+        // The field inside a list is no buddy of the label; it takes the
+        // label's caption as its name, as a person reads it.
+        if (auto *list = qobject_cast<QComboBox *>(named); list && list->lineEdit())
+            list->lineEdit()->setAccessibleName(QString(label->text()).remove(u'&'));
     }
 }
 
@@ -450,6 +533,19 @@ void ScreenWindow::closeEvent(QCloseEvent *event)
 void ScreenWindow::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
+    // The windows keep out of the task bar, so a minimised one would leave
+    // nothing to bring it back by, and the program would seem gone. Where the
+    // window manager offers to minimise it regardless, the window comes back
+    // at once, as it would had the window manager honoured its hints.
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized)) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (windowState() & Qt::WindowMinimized)
+                    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+            },
+            Qt::QueuedConnection);
+    }
     // By the time a window is active, the window manager has framed it.
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();

@@ -3,11 +3,17 @@
 
 #pragma once
 
+#include <QStringView>
+
 namespace duset {
 
 // The screens keep the face names they were drawn with; each is mapped to an
 // installed look-alike that has Thai. Controls that name no face use the
 // program's default face. Call before the first widget is created.
 void installFonts();
+
+// The factor by which a face's point size is drawn, for a look-alike whose
+// letters are larger or smaller than the designed face's at the same size.
+double sizeFactor(QStringView designedFace);
 
 } // namespace duset

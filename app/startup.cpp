@@ -4,6 +4,7 @@
 #include "startup.h"
 
 #include "fonts.h"
+#include "qtstrings.h"
 #include "registry.h"
 #include "screens.h"
 
@@ -18,6 +19,7 @@ int run(QApplication &app)
     // a loaded screen, which Qt's last-window rule would not know.
     QApplication::setQuitOnLastWindowClosed(false);
     installFonts();
+    installQtStrings();
     // Every load builds its widgets afresh with palettes of their own, so what
     // the style caches for one load is never drawn again; a small cache keeps
     // what the screen on view needs without growing through a long session.

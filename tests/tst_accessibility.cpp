@@ -3,10 +3,12 @@
 
 #include "support.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -103,12 +105,51 @@ void TestAccessibility::listsAreAnnouncedWithTheirLabels()
     QCOMPARE(accessible(combo)->role(), QAccessible::ComboBox);
     QCOMPARE(name(combo), label);
     QCOMPARE(labelledBy(combo), QStringList{label});
-    // Once a list holds a text, Qt on X11 and Wayland announces that text as
-    // its name, as GTK does; screen readers there still say the label, from
-    // the relation, which picking leaves alone.
+    // Whatever the list holds, a screen reader says the label as its name and
+    // the text as its value, on the list and on the field inside it.
+    QLineEdit *field = combo->lineEdit();
+    QVERIFY(field);
+    const auto announced = [&](const QString &text) {
+        QCOMPARE(name(combo), label);
+        QCOMPARE(labelledBy(combo), QStringList{label});
+        QCOMPARE(accessible(combo)->text(QAccessible::Value), text);
+        QCOMPARE(name(field), label);
+        QCOMPARE(accessible(field)->text(QAccessible::Value), text);
+    };
+    announced(QString());
+    if (QTest::currentTestFailed())
+        return;
+
     combo->setCurrentIndex(2);
-    QCOMPARE(labelledBy(combo), QStringList{label});
-    QCOMPARE(accessible(combo)->text(QAccessible::Value), combo->itemText(2));
+    announced(combo->itemText(2));
+    if (QTest::currentTestFailed())
+        return;
+
+    combo->setFocus();
+    field->selectAll();
+    typeText(field, u"๕x"_qs);
+    announced(u"๕x"_qs);
+    if (QTest::currentTestFailed())
+        return;
+
+    // The list is still a list: its drop-down and its field are its children,
+    // and a screen reader can open the drop-down.
+    QAccessibleInterface *whole = accessible(combo);
+    QCOMPARE(whole->childCount(), 2);
+    QCOMPARE(whole->child(0)->object(), combo->view());
+    QCOMPARE(whole->child(1)->object(), field);
+    QCOMPARE(whole->indexOfChild(whole->child(1)), 1);
+    QCOMPARE(whole->child(1)->parent()->object(), combo);
+    QAccessibleActionInterface *actions = whole->actionInterface();
+    QVERIFY(actions);
+    QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::showMenuAction()));
+    ScreenWindow *window = program.window(EntryScreen);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    actions->doAction(QAccessibleActionInterface::showMenuAction());
+    QTRY_VERIFY(combo->view()->isVisible());
+    combo->hidePopup();
+    window->hide();
 }
 
 void TestAccessibility::aFieldTakesTheNearestLabelOnItsTopLineToItsLeft()

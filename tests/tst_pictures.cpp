@@ -148,7 +148,7 @@ void TestPictures::facesResolveToInstalledLookAlikes_data()
 {
     QTest::addColumn<QString>("face");
     QTest::addColumn<QString>("installed");
-    QTest::newRow("title face") << u"AngsanaUPC"_qs << u"Norasi"_qs;
+    QTest::newRow("title face") << u"AngsanaUPC"_qs << u"Kinnari"_qs;
     QTest::newRow("dialog face") << u"MS Sans Serif"_qs << u"Loma"_qs;
     QTest::newRow("playful face") << u"Comic Sans MS"_qs << u"Comic Neue"_qs;
     QTest::newRow("default face") << QString() << u"Noto Sans Thai UI"_qs;

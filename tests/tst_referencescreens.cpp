@@ -607,7 +607,9 @@ void TestReferenceScreens::titlesStandWhereTheirLabelsPutThem()
     QRect letters;
     for (int y = 0; y < title->height(); ++y)
         for (int x = 0; x < drawn.width(); ++x)
-            if (drawn.pixel(x, y) == qRgb(0, 0x80, 0))
+            // Green on pale yellow: a thin stroke's smoothed edge is still
+            // nearer the green than the yellow.
+            if (qRed(drawn.pixel(x, y)) < 0x80)
                 letters |= QRect(x, y, 1, 1);
     QVERIFY(!letters.isEmpty());
     const double middle = drawn.width() / 2.0 + offset / double(TwipsPerPixel);

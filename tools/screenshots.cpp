@@ -13,6 +13,7 @@
 
 #include "fonts.h"
 #include "messages.h"
+#include "qtstrings.h"
 #include "reckoning.h"
 #include "registry.h"
 #include "screen.h"
@@ -187,6 +188,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     installFonts();
+    installQtStrings();
 
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() != 2) {
