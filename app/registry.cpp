@@ -7,6 +7,7 @@
 #include "messages.h"
 #include "screen.h"
 #include "taskbar.h"
+#include "xlib.h"
 
 #include <QCoreApplication>
 
@@ -57,6 +58,7 @@ void ScreenRegistry::Show(ScreenId id)
     } else {
         refuseTaskbarButton(window);
         window->show();
+        releaseXlibRequestRecords();
     }
     window->activateWindow();
 }
