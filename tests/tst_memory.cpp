@@ -69,12 +69,17 @@ void TestMemory::roundTripsLeaveNothingBehind()
 #ifdef DUSET_OWN_ALLOCATOR
     QSKIP("the sanitizer's allocator hides the heap's use from mallinfo2");
 #endif
-    // Before the mend, the style's cache left some 2.8 KB of keys behind at
-    // every round trip: 300 round trips leave over 800 KiB. What the first
-    // hundred have not yet settled stays below a few tens of KiB.
+    // Before the mends, the style's cache left some 2.8 KB of keys behind at
+    // every round trip, and on an X server Xlib kept a few records of each
+    // window's title: 300 round trips left over 800 KiB, or some 30 KiB of
+    // records alone. glibc's per-thread cache holds freed blocks as in use
+    // and fills over the first few hundred round trips; without it (as CTest
+    // runs this test) the heap in use is exact and may not grow by even a
+    // page, with it the cache's own filling is allowed for.
     constexpr int WarmUp = 100;
     constexpr int Measured = 300;
-    constexpr std::size_t Allowance = 256 * 1024;
+    const bool exact = qEnvironmentVariable("GLIBC_TUNABLES").contains(u"glibc.malloc.tcache_count=0"_qs);
+    const std::size_t allowance = exact ? 4096 : 256 * 1024;
 
     int done = 0;
     Snapshot warm;
@@ -129,7 +134,7 @@ void TestMemory::roundTripsLeaveNothingBehind()
     QCOMPARE(last.topLevelWidgets, warm.topLevelWidgets);
     QCOMPARE(last.applicationChildren, warm.applicationChildren);
     const qint64 growth = qint64(last.heapBytes) - qint64(warm.heapBytes);
-    QVERIFY2(growth < qint64(Allowance),
+    QVERIFY2(growth <= qint64(allowance),
         qPrintable(u"the heap grew by %1 KiB over %2 round trips"_qs.arg(growth / 1024).arg(Measured)));
 }
 
