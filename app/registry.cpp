@@ -7,7 +7,6 @@
 #include "messages.h"
 #include "screen.h"
 #include "taskbar.h"
-#include "xlib.h"
 
 #include <QCoreApplication>
 
@@ -58,7 +57,6 @@ void ScreenRegistry::Show(ScreenId id)
     } else {
         refuseTaskbarButton(window);
         window->show();
-        releaseXlibRequestRecords();
     }
     window->activateWindow();
 }

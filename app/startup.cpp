@@ -6,6 +6,7 @@
 #include "fonts.h"
 #include "registry.h"
 #include "screens.h"
+#include "xlib.h"
 
 #include <QApplication>
 #include <QPixmapCache>
@@ -28,6 +29,7 @@ int run(QApplication &app)
     // each frame straight away, which costs these few small controls nothing
     // that shows.
     QPixmapCache::setCacheLimit(0);
+    releaseXlibRecordsAtEveryShow(app);
 
     ScreenRegistry screens(createScreen);
     QObject::connect(&screens, &ScreenRegistry::programEnded, &app, &QCoreApplication::exit);
