@@ -7,6 +7,7 @@
 #include "qtstrings.h"
 #include "registry.h"
 #include "screens.h"
+#include "xlib.h"
 
 #include <QApplication>
 #include <QPixmapCache>
@@ -20,10 +21,17 @@ int run(QApplication &app)
     QApplication::setQuitOnLastWindowClosed(false);
     installFonts();
     installQtStrings();
-    // Every load builds its widgets afresh with palettes of their own, so what
-    // the style caches for one load is never drawn again; a small cache keeps
-    // what the screen on view needs without growing through a long session.
-    QPixmapCache::setCacheLimit(1024);
+    // No pixmap cache. The style caches what it draws under keys made from
+    // each widget's palette, and every load builds its widgets afresh with
+    // palettes of their own, so nothing cached for one load is drawn again.
+    // Worse, Qt keeps the key of every pixmap it ever cached, dropped or not,
+    // until that same key is asked for again: each load of the entry screen
+    // left about 2 KB of keys behind for good. With no room in the cache, a
+    // pixmap is never stored and its key goes with it; the style then draws
+    // each frame straight away, which costs these few small controls nothing
+    // that shows.
+    QPixmapCache::setCacheLimit(0);
+    releaseXlibRecordsAtEveryShow(app);
 
     ScreenRegistry screens(createScreen);
     QObject::connect(&screens, &ScreenRegistry::programEnded, &app, &QCoreApplication::exit);

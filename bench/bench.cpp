@@ -3,7 +3,8 @@
 
 // Measures, in one run and on one display, the program's start-up against a
 // bare Qt dialog, the time of every way between the screens, the cost of the
-// reckoning, and the peak memory of the program against the dialog's. The
+// reckoning, the peak memory of the program against the dialog's, and how its
+// memory grows while the entry screen is opened and left many times. The
 // display is whatever the environment gives Qt (QT_QPA_PLATFORM, DISPLAY);
 // bench/run.sh runs it off screen and on a virtual X server.
 
@@ -184,22 +185,54 @@ double reckoningNanosecondsPerPress()
     return double(std::chrono::duration_cast<std::chrono::nanoseconds>(elapsed).count()) / double(presses);
 }
 
+struct MemorySample {
+    long roundTrips = 0;
+    long residentKiB = 0;
+    long heapKiB = 0;
+};
+
+// The program's samples of its memory, one every hundred round trips.
+std::vector<MemorySample> memorySamples(const Run &run)
+{
+    std::vector<MemorySample> samples;
+    for (const std::string &line : run.lines) {
+        MemorySample sample;
+        if (std::sscanf(line.c_str(), "memory %ld %ld %ld", &sample.roundTrips, &sample.residentKiB, &sample.heapKiB)
+            == 3)
+            samples.push_back(sample);
+    }
+    return samples;
+}
+
+// KiB per 1,000 round trips, from the first sample to the last.
+double growthPerThousand(const MemorySample &first, const MemorySample &last, long MemorySample::*field)
+{
+    return double(last.*field - first.*field) * 1000.0 / double(last.roundTrips - first.roundTrips);
+}
+
+constexpr const char *Usage = "usage: duset-bench [--runs N] [--tours N] [--round-trips N]";
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     int runs = 25;
     int tours = 50;
+    int roundTrips = 1000;
     for (int i = 1; i + 1 < argc; i += 2) {
         if (std::strcmp(argv[i], "--runs") == 0)
             runs = std::atoi(argv[i + 1]);
         else if (std::strcmp(argv[i], "--tours") == 0)
             tours = std::atoi(argv[i + 1]);
+        else if (std::strcmp(argv[i], "--round-trips") == 0)
+            roundTrips = std::atoi(argv[i + 1]);
         else
-            fail("usage: duset-bench [--runs N] [--tours N]");
+            fail(Usage);
     }
-    if (argc % 2 == 0 || runs < 1 || tours < 1)
-        fail("usage: duset-bench [--runs N] [--tours N]");
+    // The growth is measured from the hundredth round trip on, so at least
+    // one more sample must follow it.
+    if (argc % 2 == 0 || runs < 1 || tours < 1 || roundTrips < 200)
+        fail(std::string(Usage) + " (at least 200 round trips)");
 
     char self[4096] = {};
     if (readlink("/proc/self/exe", self, sizeof self - 1) <= 0)
@@ -235,6 +268,18 @@ int main(int argc, char *argv[])
     }
 
     const Run navigation = run(program, {"--navigate", std::to_string(tours)});
+    // glibc's per-thread cache keeps up to seven freed blocks of each size
+    // as if they were in use, and fills over the first few hundred round
+    // trips: tens of KiB that look like growth. Without it, what the heap
+    // reports in use is what the program holds.
+    const char *tunables = std::getenv("GLIBC_TUNABLES");
+    const std::string kept = tunables ? tunables : "";
+    setenv("GLIBC_TUNABLES", (kept.empty() ? "" : kept + ':').append("glibc.malloc.tcache_count=0").c_str(), 1);
+    const Run repeated = run(program, {"--round-trips", std::to_string(roundTrips)});
+    if (tunables)
+        setenv("GLIBC_TUNABLES", kept.c_str(), 1);
+    else
+        unsetenv("GLIBC_TUNABLES");
 
     std::printf("duset benchmark: platform %s, Qt %s, %s\n\n", field(first, "platform").c_str(),
         field(first, "qt").c_str(), machine().c_str());
@@ -282,7 +327,31 @@ int main(int argc, char *argv[])
         mib(navigation.peakKiB - dialogPeak));
     std::printf(
         "\nat the first frame at most 10 MiB over the dialog: %s\n", verdict(programPeak - dialogPeak <= 10 * 1024));
-    std::printf("after every screen at most 10 MiB over the dialog: %s\n",
+    std::printf("after every screen at most 10 MiB over the dialog: %s\n\n",
         verdict(navigation.peakKiB - dialogPeak <= 10 * 1024));
+
+    // The first hundred round trips fill what is built once per run (faces,
+    // the style's own data, the window system's buffers); after them a
+    // round trip should leave nothing behind.
+    const std::vector<MemorySample> samples = memorySamples(repeated);
+    if (samples.size() < 2 || samples.front().roundTrips != 100)
+        fail("too few memory samples from the round trips");
+    std::printf("Memory over %d round trips to the entry screen and back (KiB):\n\n", roundTrips);
+    std::printf("| round trips | resident | heap in use |\n|---|---|---|\n");
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        if (i == 0 || i + 1 == samples.size() || samples[i].roundTrips % 500 == 0)
+            std::printf("| %ld | %ld | %ld |\n", samples[i].roundTrips, samples[i].residentKiB, samples[i].heapKiB);
+    }
+    const MemorySample &hundredth = samples.front();
+    const MemorySample &last = samples.back();
+    std::printf("\ngrowth after the first 100, per 1,000 round trips: resident %.1f KiB, heap %.1f KiB\n",
+        growthPerThousand(hundredth, last, &MemorySample::residentKiB),
+        growthPerThousand(hundredth, last, &MemorySample::heapKiB));
+    // A page is the smallest step the resident size takes.
+    const long pageKiB = sysconf(_SC_PAGESIZE) / 1024;
+    const bool flat
+        = last.residentKiB - hundredth.residentKiB <= pageKiB && last.heapKiB - hundredth.heapKiB <= pageKiB;
+    std::printf("no growth after the first 100 (within one %ld KiB page from round trip 100 to %ld): %s\n", pageKiB,
+        last.roundTrips, verdict(flat));
     return 0;
 }

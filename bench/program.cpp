@@ -5,7 +5,9 @@
 // its frames. Without arguments it reports the main menu's first frame and
 // ends there. With --navigate TOURS it goes on to take every way between the
 // screens TOURS times and reports, for each, the time from the click to the
-// target screen's first frame.
+// target screen's first frame. With --round-trips N it opens the entry screen
+// from the main menu and goes back N times, and reports the resident size
+// and the heap in use after every hundred round trips.
 
 #include "builder.h"
 #include "framewatch.h"
@@ -17,10 +19,14 @@
 #include <QMouseEvent>
 #include <QTimer>
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <map>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -104,6 +110,23 @@ constexpr Step Tour[] = {
     {DateScreen, Via::CloseButton, "close", MainMenu},
 };
 
+// One round trip: the entry screen opened from the menu, and left again.
+constexpr Step RoundTrip[] = {
+    {MainMenu, Via::Menu, "m1", EntryScreen},
+    {EntryScreen, Via::Button, "Command2", MainMenu},
+};
+
+// The resident set in KiB, as the kernel counts it.
+long residentKiB()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with("VmRSS:"))
+            return std::atol(line.c_str() + 6);
+    }
+    fail("no VmRSS in /proc/self/status");
+}
+
 // A left click in the middle of the button, as the mouse delivers it.
 void click(QWidget *button)
 {
@@ -143,9 +166,11 @@ void take(const Step &step)
 // the windows a step unloads go away as they do in the program.
 class Navigator : public QObject {
 public:
-    Navigator(FrameWatch &watch, int tours)
+    Navigator(FrameWatch &watch, std::span<const Step> route, int times)
         : m_watch(watch)
-        , m_steps(tours * int(std::size(Tour)))
+        , m_route(route)
+        , m_steps(times * int(route.size()))
+        , m_sampleMemory(route.data() == RoundTrip)
     {
         m_stuck.setSingleShot(true);
         m_stuck.setInterval(10'000);
@@ -173,17 +198,35 @@ private:
         take(step);
     }
 
-    const Step &current() const { return Tour[std::size_t(m_done) % std::size(Tour)]; }
+    const Step &current() const { return m_route[std::size_t(m_done) % m_route.size()]; }
 
     void arrived(qint64 at)
     {
         m_stuck.stop();
+        // The times would be memory of the benchmark's own that grows with
+        // every step, so they are kept only where memory is not measured.
         const Step &step = current();
-        m_samples[std::string(duset::screenName(step.from)) + ' ' + step.control + ' '
-            + std::string(duset::screenName(step.to))]
-            .push_back(at - m_clicked);
+        if (!m_sampleMemory)
+            m_samples[std::string(duset::screenName(step.from)) + ' ' + step.control + ' '
+                + std::string(duset::screenName(step.to))]
+                .push_back(at - m_clicked);
         ++m_done;
+        if (m_sampleMemory && m_done % (int(m_route.size()) * 100) == 0) {
+            // Only what the event loop has to delete counts as gone, so the
+            // sample waits until the loop has had its turn.
+            QMetaObject::invokeMethod(this, &Navigator::sampleMemory, Qt::QueuedConnection);
+            return;
+        }
         QMetaObject::invokeMethod(this, &Navigator::next, Qt::QueuedConnection);
+    }
+
+    void sampleMemory()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const struct mallinfo2 heap = mallinfo2();
+        std::printf("memory %d %ld %zu\n", m_done / int(m_route.size()), residentKiB(), heap.uordblks / 1024);
+        std::fflush(stdout);
+        next();
     }
 
     void report()
@@ -199,7 +242,9 @@ private:
     }
 
     FrameWatch &m_watch;
+    const std::span<const Step> m_route;
     const int m_steps;
+    const bool m_sampleMemory;
     int m_done = 0;
     qint64 m_clicked = 0;
     QTimer m_stuck;
@@ -211,16 +256,20 @@ private:
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    std::span<const Step> route = Tour;
     int tours = 0;
-    if (argc == 3 && std::string(argv[1]) == "--navigate")
+    if (argc == 3 && std::string(argv[1]) == "--navigate") {
         tours = std::atoi(argv[2]);
-    else if (argc != 1) {
-        std::fprintf(stderr, "usage: %s [--navigate TOURS]\n", argv[0]);
+    } else if (argc == 3 && std::string(argv[1]) == "--round-trips") {
+        route = RoundTrip;
+        tours = std::atoi(argv[2]);
+    } else if (argc != 1) {
+        std::fprintf(stderr, "usage: %s [--navigate TOURS | --round-trips N]\n", argv[0]);
         return 2;
     }
 
     FrameWatch watch;
-    Navigator navigator(watch, tours);
+    Navigator navigator(watch, route, tours);
     watch.arm([](const QWidget *window) { return isScreen(window, MainMenu); });
     QObject::connect(
         &watch, &FrameWatch::framed, &navigator,

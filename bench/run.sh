@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the benchmark twice on this machine: off screen, and on a virtual X
 # server (Debian's xvfb and xauth). Arguments go to duset-bench, for example
-#     bench/run.sh --runs 50 --tours 200
+#     bench/run.sh --runs 50 --tours 200 --round-trips 2000
 # The build directory is build/ unless BUILD_DIR says otherwise.
 set -euo pipefail
 cd "$(dirname "$0")/.."
