@@ -137,9 +137,14 @@ public:
         setColour(this, QPalette::WindowText, control.foreColor);
         applyFont(this, control.font);
         // A line taller than its label is centred, so that what the label cuts
-        // is the empty room above and below the marks, not the letters.
+        // is the empty room above and below the marks, not the letters; so is
+        // a line whose stacked marks would touch the label's top or bottom edge
+        // when drawn from the top.
         const int height = twipsToPixels(control.height);
-        const Qt::Alignment vertical = fontMetrics().height() > height ? Qt::AlignVCenter : Qt::AlignTop;
+        const QFontMetrics metrics = fontMetrics();
+        const QRect ink = metrics.tightBoundingRect(text()).translated(0, metrics.ascent());
+        const bool touches = !text().isEmpty() && (ink.top() < 1 || ink.bottom() > height - 2);
+        const Qt::Alignment vertical = metrics.height() > height || touches ? Qt::AlignVCenter : Qt::AlignTop;
         setAlignment(horizontal(control.alignment) | vertical);
     }
 

@@ -42,7 +42,8 @@ constexpr Control rowLabel(std::string_view name, int top, int tabIndex, QString
         .tabIndex = tabIndex};
 }
 
-// A line of text on the star field, across the screen.
+// A line of text on the star field, across the screen, with room for the
+// stacked marks of its longer sentences.
 constexpr Control line(std::string_view name, int left, int top, int width, int tabIndex, Colour foreColor,
     QStringView text = {}, Control::Kind kind = Label)
 {
@@ -52,7 +53,7 @@ constexpr Control line(std::string_view name, int left, int top, int width, int 
         .left = left,
         .top = top,
         .width = width,
-        .height = kind == Label ? 255 : 285,
+        .height = 285,
         .font = DialogFace,
         .foreColor = foreColor,
         .backColor = Black,
@@ -77,8 +78,8 @@ constexpr Control button(std::string_view name, int left, int tabIndex, QStringV
 // come to: a line that says what is missing or wrong, and the three items.
 // Early in the year two animal years compete and the person chooses one.
 constexpr Control Controls[] = {
-    title(0, 7800, 0, u"หาวัน เดือน ปีเกิด จากวันที่"),
-    rowLabel("Label2", 840, 1, u"&วันที่"),
+    title(0, 7800, 0, u"หาวัน เดือน ปีเกิด จากวันเกิด"),
+    rowLabel("Label2", 840, 1, u"&วัน"),
     {.kind = TextBox,
         .name = "Text1",
         .left = 1440,
@@ -113,7 +114,7 @@ constexpr Control Controls[] = {
         .left = 240,
         .top = 3060,
         .width = 7320,
-        .height = 255,
+        .height = 285,
         .font = DialogFace,
         .foreColor = Green,
         .backColor = PaleYellow,

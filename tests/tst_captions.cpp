@@ -73,6 +73,10 @@ void TestCaptions::everyCaptionShowsWhole()
             continue;
         const auto *label = qobject_cast<const QLabel *>(window->control(control.name));
         QVERIFY(label);
+        // Lines that the screen fills in as the person types are empty or
+        // hidden until then.
+        if (label->text().isEmpty() || !label->isVisible())
+            continue;
         ++captions;
         const QRect visible = QRect(label->mapTo(window, QPoint()), label->size()) & client;
         const QRect clear = control.border ? visible.adjusted(1, 1, -1, -1) : visible.adjusted(0, 1, 0, -1);

@@ -366,10 +366,10 @@ void TestDateScreen::fieldsKeepTheirNamesForScreenReaders()
     OpenDateScreen screen;
     screen.enter(u"15"_qs, 3, u"2533"_qs);
     const std::pair<QWidget *, QString> named[]
-        = {{screen.day(), u"วันที่"_qs}, {screen.month(), u"เดือน"_qs}, {screen.year(), u"ปี พ.ศ."_qs}};
+        = {{screen.day(), u"วัน"_qs}, {screen.month(), u"เดือน"_qs}, {screen.year(), u"ปี พ.ศ."_qs}};
     for (const auto &[field, label] : named)
         QCOMPARE(labelledBy(field), QStringList{label});
-    QCOMPARE(accessible(screen.day())->text(QAccessible::Name), u"วันที่"_qs);
+    QCOMPARE(accessible(screen.day())->text(QAccessible::Name), u"วัน"_qs);
     QCOMPARE(accessible(screen.year())->text(QAccessible::Name), u"ปี พ.ศ."_qs);
     QCOMPARE(accessible(screen.beforeDawn())->role(), QAccessible::CheckBox);
     QCOMPARE(accessible(screen.beforeDawn())->text(QAccessible::Name), u"เกิดหลังเที่ยงคืน ก่อน 6 โมงเช้า"_qs);

@@ -34,7 +34,8 @@ QString caption(const QAction *action)
 // Latin letters, the name of the toolkit aside: Thai writes "Qt" as it is.
 bool hasLatin(QString text)
 {
-    static const QRegularExpression toolkit(QStringLiteral("\\bQt\\b"));
+    // The names of the program and of its toolkit are names, not English.
+    static const QRegularExpression toolkit(QStringLiteral("\\b(Qt|duset)\\b"));
     static const QRegularExpression latin(QStringLiteral("[A-Za-z]"));
     return text.remove(toolkit).contains(latin);
 }
