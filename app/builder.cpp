@@ -4,6 +4,7 @@
 #include "builder.h"
 
 #include "assets.h"
+#include "text.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -43,11 +44,6 @@ QRect twipsToPixels(int left, int top, int width, int height)
 }
 
 namespace {
-
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::optional<QColor> colourOf(const Colour &colour)
 {
@@ -100,7 +96,6 @@ public:
         setObjectName(QStringLiteral("surface"));
         setAttribute(Qt::WA_OpaquePaintEvent);
         setColour(this, QPalette::Window, description.backColor);
-        setColour(this, QPalette::WindowText, description.foreColor);
         setFixedSize(twipsToPixels(description.clientWidth), twipsToPixels(description.clientHeight));
     }
 

@@ -86,7 +86,6 @@ struct ScreenDescription {
     int clientHeight = 0;
     Placement placement = Placement::Manual;
     Colour backColor{};
-    Colour foreColor{}; // only for text drawn on the surface itself, of which there is none
     WindowIcon icon = WindowIcon::Information;
     std::optional<Menu> menu{};
     std::span<const Control> controls{};

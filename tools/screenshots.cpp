@@ -17,6 +17,7 @@
 #include "registry.h"
 #include "screen.h"
 #include "screens.h"
+#include "text.h"
 
 #include "builder.h"
 
@@ -95,7 +96,7 @@ public:
             if (row.value != value)
                 continue;
             auto *combo = control<QComboBox>(EntryScreen, list);
-            const QString key = QString::fromUtf16(row.key.data(), static_cast<qsizetype>(row.key.size()));
+            const QString key = toQString(row.key);
             combo->setCurrentIndex(combo->findText(key, Qt::MatchExactly));
             if (combo->currentText() != key)
                 throw std::runtime_error("no such item in " + std::string(list));
