@@ -73,7 +73,7 @@ void TestNavigation::startsOnTheMainMenu()
             QVERIFY(!program.screens.peek(id)); // no other slot is filled before its first reference
     }
     // The client area stands where the main menu's description puts it.
-    QCOMPARE(clientTopLeft(program.window(MainMenu)), QPoint(1065 / 15, 1650 / 15));
+    QCOMPARE(clientTopLeft(program.window(MainMenu)), QPoint(71, 110));
 }
 
 void TestNavigation::windowAttributes_data()
