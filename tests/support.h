@@ -273,6 +273,44 @@ inline std::vector<ShownText> textsOf(const Screen &screen)
     return texts;
 }
 
+// Every text fits the room its control gives it, measured as it is laid out
+// on the control's own screen.
+inline void expectTextsFit(const std::vector<ShownText> &texts)
+{
+    for (const ShownText &text : texts) {
+        if (text.room < 0)
+            continue;
+        const int width = QFontMetrics(text.widget->font(), text.widget).horizontalAdvance(text.text);
+        QVERIFY2(width <= text.room, qPrintable(u"%1 needs %2 of %3"_qs.arg(text.name).arg(width).arg(text.room)));
+    }
+}
+
+// Every device pixel of a screen's surface that no control covers shows the
+// star field's pixel at its place: the picture is drawn once, at its natural
+// size, from the top-left corner, with as many device pixels to each of its
+// pixels as the screen has to a pixel.
+inline void expectStarFieldWhereUncovered(QWidget *surface, int ratio)
+{
+    const QImage drawn = grabbed(surface);
+    const QImage stars = QImage(u":/assets/starfield.gif"_qs).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(stars.size(), QSize(640, 480));
+    QCOMPARE(drawn.size(), surface->size() * ratio);
+    QRegion covered;
+    for (const QWidget *child : surface->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        covered += QRect(child->pos() * ratio, child->size() * ratio);
+    int compared = 0;
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            if (covered.contains(QPoint(x, y)))
+                continue;
+            QVERIFY2(drawn.pixel(x, y) == stars.pixel(x / ratio, y / ratio), qPrintable(u"at %1,%2"_qs.arg(x).arg(y)));
+            ++compared;
+        }
+    }
+    QVERIFY(compared > drawn.width() * drawn.height() / 4);
+    QVERIFY(countNear(drawn, qRgb(0x98, 0x98, 0x98)) > 0); // some stars are in sight
+}
+
 // What is shown is what the description says: every control under its name,
 // where its twips put it, enabled or not, editable or not, with its text.
 inline void expectPlacedAsDescribed(const ScreenWindow &window, const ScreenDescription &description)

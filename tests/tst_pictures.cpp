@@ -79,24 +79,7 @@ void TestPictures::starFieldShowsWhereNothingCoversIt()
     QFETCH(ScreenId, screen);
     Program program;
     openScreen(program, screen);
-    const ScreenWindow *window = program.window(screen);
-    const QImage drawn = grabbed(window->surface());
-    const QImage stars = QImage(u":/assets/starfield.gif"_qs).convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(stars.size(), QSize(640, 480));
-    QRegion covered;
-    for (const QWidget *child : window->surface()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        covered += child->geometry();
-    int compared = 0;
-    for (int y = 0; y < drawn.height(); ++y) {
-        for (int x = 0; x < drawn.width(); ++x) {
-            if (covered.contains(QPoint(x, y)))
-                continue;
-            QVERIFY2(drawn.pixel(x, y) == stars.pixel(x, y), qPrintable(u"at %1,%2"_qs.arg(x).arg(y)));
-            ++compared;
-        }
-    }
-    QVERIFY(compared > drawn.width() * drawn.height() / 4);
-    QVERIFY(countNear(drawn, qRgb(0x98, 0x98, 0x98)) > 0); // some stars are in sight
+    expectStarFieldWhereUncovered(program.window(screen)->surface(), 1);
 }
 
 void TestPictures::labelsAndButtonsShowTheirColours()
@@ -144,12 +127,7 @@ void TestPictures::everyTextFitsItsControl()
     QFETCH(ScreenId, screen);
     Program program;
     openScreen(program, screen);
-    for (const ShownText &text : textsOf(*program.screens.peek(screen))) {
-        if (text.room < 0)
-            continue;
-        const int width = QFontMetrics(text.widget->font()).horizontalAdvance(text.text);
-        QVERIFY2(width <= text.room, qPrintable(u"%1 needs %2 of %3"_qs.arg(text.name).arg(width).arg(text.room)));
-    }
+    expectTextsFit(textsOf(*program.screens.peek(screen)));
 }
 
 void TestPictures::predictButtonShowsTheHandAboveItsCaption()
