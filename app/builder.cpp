@@ -25,8 +25,6 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
-#include <stdexcept>
-#include <string>
 #include <vector>
 
 namespace duset {

@@ -7,12 +7,11 @@
 #include "reckoning.h"
 #include "text.h"
 
+#include <QAbstractItemView>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
-#include <QPushButton>
 
 using namespace duset;
 using namespace duset::testing;

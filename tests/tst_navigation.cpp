@@ -5,7 +5,6 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QMenuBar>
 #include <QScreen>
 
 using namespace duset;

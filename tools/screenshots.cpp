@@ -30,7 +30,6 @@
 #include <QStyleOptionTitleBar>
 #include <QTextStream>
 
-#include <cmath>
 #include <stdexcept>
 #include <string>
 
