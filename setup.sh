@@ -18,21 +18,24 @@ run | test) ;;
 esac
 
 # What building and running need: the compiler and build tools, Qt 6 and
-# its translation tools (for the Thai of Qt's own texts), the
-# X client library for keeping windows out of the task bar, and the Thai
-# faces the screens are drawn in; and what the tests of the installed files
-# and of the Debian package use: the desktop-entry and AppStream validators
-# and dpkg-shlibdeps.
+# its translation tools (for the Thai of Qt's own texts), the X client
+# libraries for keeping windows out of the task bar and for letting Xlib
+# forget its requests, and the Thai
+# faces the screens are drawn in; and what making the Debian package needs:
+# file and dpkg-shlibdeps, which read the program file's libraries.
 packages=(
     cmake g++ ninja-build pkg-config
-    qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev libxcb1-dev
+    qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev libxcb1-dev libx11-dev
     fonts-thai-tlwg fonts-noto-core fonts-noto-ui-core fonts-comic-neue
-    desktop-file-utils appstream dpkg-dev
+    dpkg-dev file
 )
-# Testing also fuzzes the reckoning, which takes clang with libFuzzer and the
-# sanitizer run-time libraries.
+# The tests also run the desktop-entry and AppStream validators on the
+# installed files, and reuse, which asks git which files are the project's,
+# on every file's licence; they count the memory of round trips on a
+# virtual X server as well; and they fuzz the reckoning, which takes clang
+# with libFuzzer and the sanitizer run-time libraries.
 if [[ $mode == test ]]; then
-    packages+=(clang libclang-rt-14-dev)
+    packages+=(desktop-file-utils appstream reuse git xvfb xauth clang libclang-rt-14-dev)
 fi
 
 as_root() {
@@ -53,7 +56,16 @@ if ((${#missing[@]})); then
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# Warnings stop the build in CI only, where the compiler is always the same.
+werror=OFF
+if [[ ${CI:-} == true ]]; then
+    werror=ON
+fi
+testing=OFF
+if [[ $mode == test ]]; then
+    testing=ON
+fi
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=$testing -DDUSET_WERROR=$werror
 cmake --build build --parallel
 
 if [[ $mode == test ]]; then
@@ -69,7 +81,7 @@ if [[ $mode == test ]]; then
 
     # Every test again, with AddressSanitizer and UndefinedBehaviorSanitizer
     # watching each read, write and calculation.
-    cmake --preset sanitize
+    cmake --preset sanitize -DDUSET_WERROR=$werror
     cmake --build --preset sanitize
     QT_QPA_PLATFORM=offscreen ctest --preset sanitize
     exit

@@ -5,6 +5,7 @@
 
 #include "assets.h"
 #include "fonts.h"
+#include "text.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -30,8 +31,6 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
-#include <stdexcept>
-#include <string>
 #include <vector>
 
 namespace duset {
@@ -49,11 +48,6 @@ QRect twipsToPixels(int left, int top, int width, int height)
 }
 
 namespace {
-
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::optional<QColor> colourOf(const Colour &colour)
 {
@@ -107,7 +101,6 @@ public:
         setObjectName(QStringLiteral("surface"));
         setAttribute(Qt::WA_OpaquePaintEvent);
         setColour(this, QPalette::Window, description.backColor);
-        setColour(this, QPalette::WindowText, description.foreColor);
         setFixedSize(twipsToPixels(description.clientWidth), twipsToPixels(description.clientHeight));
     }
 

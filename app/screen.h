@@ -28,7 +28,6 @@ public:
     Screen(const Screen &) = delete;
     Screen &operator=(const Screen &) = delete;
 
-    ScreenId id() const { return m_id; }
     const ScreenDescription &description() const { return m_description; }
     bool isLoaded() const { return m_window != nullptr; }
     ScreenWindow *window() const { return m_window.get(); }

@@ -89,7 +89,6 @@ struct ScreenDescription {
     int clientHeight = 0;
     Placement placement = Placement::Manual;
     Colour backColor{};
-    Colour foreColor{}; // only for text drawn on the surface itself, of which there is none
     WindowIcon icon = WindowIcon::Information;
     std::span<const Menu> menus{}; // the menu bar, left to right
     std::span<const Control> controls{};

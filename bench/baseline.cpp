@@ -25,7 +25,7 @@ int main(int argc, char *argv[])
     dialog.resize(width, height);
     duset::bench::FrameWatch watch;
     watch.arm([&dialog](const QWidget *window) { return window == &dialog; });
-    QObject::connect(&watch, &duset::bench::FrameWatch::framed, [](qint64 at) {
+    QObject::connect(&watch, &duset::bench::FrameWatch::framed, &watch, [](qint64 at) {
         std::printf("frame %lld\n", static_cast<long long>(at));
         std::fflush(stdout);
         std::_Exit(0);

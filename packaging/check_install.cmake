@@ -1,7 +1,8 @@
 # SPDX-FileCopyrightText: 2026 The duset developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# cmake -DBUILD_DIR=... -DPREFIX=... -DAPP_ID=... -DVERSION=... -P check_install.cmake
+# cmake -DBUILD_DIR=... -DPREFIX=... -DAPP_ID=... -DVERSION=...
+#     -DDESKTOP_FILE_VALIDATE=... -DAPPSTREAMCLI=... -P check_install.cmake
 #
 # Installs the built program into PREFIX, as `cmake --install` does for a
 # person, and checks what lands there with the validators that software
@@ -39,7 +40,7 @@ run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX})
 
 set(desktop ${PREFIX}/share/applications/${APP_ID}.desktop)
 set(metainfo ${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml)
-foreach(file ${PREFIX}/bin/duset ${desktop} ${metainfo})
+foreach(file ${PREFIX}/bin/duset ${desktop} ${metainfo} ${PREFIX}/share/doc/duset/copyright)
     if(NOT EXISTS ${file})
         message(FATAL_ERROR "not installed: ${file}")
     endif()
@@ -52,7 +53,12 @@ if(NOT release MATCHES "version=\"${VERSION}\"")
     message(FATAL_ERROR "the metainfo's release is not version ${VERSION}: ${release}")
 endif()
 
-run(desktop-file-validate ${desktop})
-run(appstreamcli validate --no-net ${metainfo})
+file(STRINGS ${metainfo} licence REGEX "<project_license>")
+if(NOT licence MATCHES "<project_license>GPL-3.0-or-later</project_license>")
+    message(FATAL_ERROR "the metainfo does not name the project's licence: ${licence}")
+endif()
+
+run(${DESKTOP_FILE_VALIDATE} ${desktop})
+run(${APPSTREAMCLI} validate --no-net ${metainfo})
 # The tree as a whole: the metainfo's launchable and icon are found beside it.
-run(appstreamcli validate-tree --no-net ${PREFIX})
+run(${APPSTREAMCLI} validate-tree --no-net ${PREFIX})

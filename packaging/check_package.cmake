@@ -1,11 +1,11 @@
 # SPDX-FileCopyrightText: 2026 The duset developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# cmake -DBUILD_DIR=... -DOUTPUT=... -DAPP_ID=... -P check_package.cmake
+# cmake -DBUILD_DIR=... -DOUTPUT=... -DAPP_ID=... -DDPKG_DEB=... -P check_package.cmake
 #
 # Builds the Debian package with CPack and reads it back: its dependencies
 # must name the libraries the program file links to and the Thai fonts, and
-# it must carry the program and its desktop files.
+# it must carry the program, its desktop files and its copyright.
 
 file(REMOVE_RECURSE ${OUTPUT})
 execute_process(COMMAND cpack -G DEB --config ${BUILD_DIR}/CPackConfig.cmake -B ${OUTPUT}
@@ -17,9 +17,9 @@ if(NOT status EQUAL 0 OR NOT count EQUAL 1)
     message(FATAL_ERROR "cpack made no package")
 endif()
 
-execute_process(COMMAND dpkg-deb --field ${packages} Package Version Depends Section OUTPUT_VARIABLE fields
+execute_process(COMMAND ${DPKG_DEB} --field ${packages} Package Version Depends Section OUTPUT_VARIABLE fields
     COMMAND_ERROR_IS_FATAL ANY)
-execute_process(COMMAND dpkg-deb --contents ${packages} OUTPUT_VARIABLE contents COMMAND_ERROR_IS_FATAL ANY)
+execute_process(COMMAND ${DPKG_DEB} --contents ${packages} OUTPUT_VARIABLE contents COMMAND_ERROR_IS_FATAL ANY)
 message("${fields}\n${contents}")
 
 # Found by dpkg-shlibdeps in the program file, not written by hand.
@@ -34,9 +34,20 @@ foreach(font fonts-thai-tlwg fonts-noto-core fonts-noto-ui-core fonts-comic-neue
     endif()
 endforeach()
 foreach(file ./usr/bin/duset ./usr/share/applications/${APP_ID}.desktop ./usr/share/metainfo/${APP_ID}.metainfo.xml
-        ./usr/share/icons/hicolor/16x16/apps/${APP_ID}.png ./usr/share/icons/hicolor/32x32/apps/${APP_ID}.png)
+        ./usr/share/icons/hicolor/16x16/apps/${APP_ID}.png ./usr/share/icons/hicolor/32x32/apps/${APP_ID}.png
+        ./usr/share/doc/duset/copyright)
     string(FIND "${contents}" " ${file}\n" found)
     if(found EQUAL -1)
         message(FATAL_ERROR "the package does not carry ${file}")
     endif()
 endforeach()
+
+# The copyright file in Debian's machine-readable format: its header names
+# the format, and every file of the package is under the program's licence.
+execute_process(COMMAND ${DPKG_DEB} --extract ${packages} ${OUTPUT}/unpacked COMMAND_ERROR_IS_FATAL ANY)
+file(READ ${OUTPUT}/unpacked/usr/share/doc/duset/copyright copyright)
+if(NOT copyright MATCHES "^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"
+        OR NOT copyright MATCHES "\nFiles: [*]\nCopyright: [^\n]+\nLicense: GPL-3.0-or-later\n"
+        OR NOT copyright MATCHES "\n\nLicense: GPL-3.0-or-later\n ")
+    message(FATAL_ERROR "the package's copyright file is not in Debian's machine-readable format:\n${copyright}")
+endif()

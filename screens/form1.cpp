@@ -9,6 +9,7 @@
 #include "look.h"
 #include "messages.h"
 #include "registry.h"
+#include "text.h"
 
 #include <QComboBox>
 
@@ -138,14 +139,15 @@ constexpr ScreenDescription Description{
     .controls = Controls,
 };
 
-std::u16string_view utf16(const QString &text)
+QMessageBox::Icon boxIcon(MessageIcon icon)
 {
-    return {reinterpret_cast<const char16_t *>(text.utf16()), static_cast<std::size_t>(text.size())};
-}
-
-QString toQString(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+    switch (icon) {
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    }
+    return QMessageBox::NoIcon;
 }
 
 } // namespace
@@ -196,11 +198,8 @@ void Form1::Command1_Click()
     const QString month = control<QComboBox>("Combo2")->currentText();
     const QString year = control<QComboBox>("Combo3")->currentText();
     const ReckoningOutcome outcome = Reckon(utf16(day), utf16(month), utf16(year), Reckoning);
-    const bool verdict = outcome.kind == ReckoningOutcome::Kind::Verdict;
-    showMessage(window(),
-        {.title = toQString(outcome.title),
-            .text = toQString(outcome.text),
-            .icon = verdict ? QMessageBox::Information : QMessageBox::Warning});
+    showMessage(
+        window(), {.title = toQString(outcome.title), .text = toQString(outcome.text), .icon = boxIcon(outcome.icon)});
 }
 
 void Form1::Command2_Click()

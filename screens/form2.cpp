@@ -84,7 +84,6 @@ constexpr ScreenDescription Description{
     .clientHeight = 6885,
     .placement = Placement::CentreScreen,
     .backColor = White,
-    .foreColor = systemColour(QPalette::Highlight),
     .icon = WindowIcon::Information,
     .controls = Controls,
 };

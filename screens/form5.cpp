@@ -12,23 +12,8 @@ namespace {
 
 using enum Control::Kind;
 
-// A verse field holds one half-line: a row's left field the first half, its
-// right field the second. The verses are reference text: a field takes the
-// focus and lets a person select and copy, but its text cannot be changed.
-constexpr Control verse(std::string_view name, int left, int top, int tabIndex, QStringView text)
-{
-    return {.kind = TextBox,
-        .name = name,
-        .text = text,
-        .left = left,
-        .top = top,
-        .width = 2750,
-        .height = 315,
-        .foreColor = Orange,
-        .backColor = Black,
-        .tabIndex = tabIndex,
-        .locked = true};
-}
+// The verses are reference text: a person may select and copy them.
+constexpr VerseFields verse{VerseAccess::Copyable};
 
 constexpr Control Controls[] = {
     // Wider than the window and starting at its left edge, so the window cuts

@@ -12,24 +12,9 @@ namespace {
 
 using enum Control::Kind;
 
-// A verse field holds one half-line: a row's left field the first half, its
-// right field the second. Every field of this page is disabled: it takes
-// neither the focus nor a click, yet keeps its own colours so that it reads as
-// well as the fields of the first page.
-constexpr Control verse(std::string_view name, int left, int top, int tabIndex, QStringView text)
-{
-    return {.kind = TextBox,
-        .name = name,
-        .text = text,
-        .left = left,
-        .top = top,
-        .width = 2750,
-        .height = 315,
-        .foreColor = Orange,
-        .backColor = Black,
-        .tabIndex = tabIndex,
-        .enabled = false};
-}
+// Every field of this page is out of reach, yet reads as well as the fields
+// of the first page.
+constexpr VerseFields verse{VerseAccess::OutOfReach};
 
 constexpr Control Controls[] = {
     // Wider than the window on both sides; the window cuts both ends and the
@@ -96,7 +81,6 @@ constexpr ScreenDescription Description{
     .clientHeight = 7170,
     .placement = Placement::CentreScreen,
     .backColor = Black,
-    .foreColor = Orange,
     .icon = WindowIcon::Information,
     .controls = Controls,
 };

@@ -37,4 +37,32 @@ constexpr Control title(int left, int width, int tabIndex, QStringView text)
         .tabIndex = tabIndex};
 }
 
+// Whether a person can reach a verse page's fields.
+enum class VerseAccess {
+    Copyable, // a field takes the focus and lets a person select and copy, but not change, its text
+    OutOfReach, // disabled: a field takes neither the focus nor a click, yet keeps its colours
+};
+
+// The fields of a verse page. A field holds one half-line of verse, orange on
+// black: a row's left field the first half, its right field the second.
+struct VerseFields {
+    VerseAccess access;
+
+    constexpr Control operator()(std::string_view name, int left, int top, int tabIndex, QStringView text) const
+    {
+        return {.kind = Control::Kind::TextBox,
+            .name = name,
+            .text = text,
+            .left = left,
+            .top = top,
+            .width = 2750,
+            .height = 315,
+            .foreColor = Orange,
+            .backColor = Black,
+            .tabIndex = tabIndex,
+            .enabled = access == VerseAccess::Copyable,
+            .locked = access == VerseAccess::Copyable};
+    }
+};
+
 } // namespace duset

@@ -13,10 +13,15 @@
 #include "registry.h"
 #include "screen.h"
 #include "screens.h"
+#include "text.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QSignalSpy>
+#include <QStyleOptionFrame>
 #include <QtTest>
 
 #include <algorithm>
@@ -181,6 +186,192 @@ inline QRgb mostCommon(const QImage &image)
         for (int x = 0; x < image.width(); ++x)
             ++counts[image.pixel(x, y)];
     return std::max_element(counts.begin(), counts.end(), [](auto &a, auto &b) { return a.second < b.second; })->first;
+}
+
+// Whether a pixel is within a distance of a colour: small letters are
+// smoothed at their edges, so few of their pixels carry the exact colour.
+inline bool isNear(QRgb pixel, QRgb colour, int tolerance)
+{
+    return std::abs(qRed(pixel) - qRed(colour)) + std::abs(qGreen(pixel) - qGreen(colour))
+        + std::abs(qBlue(pixel) - qBlue(colour))
+        <= tolerance;
+}
+
+// Where, inside an area of the picture (all of it if none is given), the
+// pixels within the tolerance of a colour lie.
+inline QRect extentOf(const QImage &image, QRgb colour, int tolerance = 0, QRect area = {})
+{
+    area = area.isNull() ? image.rect() : area & image.rect();
+    QRect extent;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (isNear(image.pixel(x, y), colour, tolerance))
+                extent |= QRect(x, y, 1, 1);
+    return extent;
+}
+
+// How many pixels lie within the tolerance of a colour.
+inline int countNear(const QImage &image, QRgb colour, int tolerance = 0)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += isNear(image.pixel(x, y), colour, tolerance);
+    return n;
+}
+
+// The text a caption shows: the access-key marker is not drawn.
+inline QString withoutAccessMarker(QString caption)
+{
+    const qsizetype marker = caption.indexOf(u'&');
+    return marker < 0 ? caption : caption.remove(marker, 1);
+}
+
+// Where a field draws its text, in the field's own coordinates.
+inline QRect fieldTextRect(const QLineEdit *field)
+{
+    QStyleOptionFrame option;
+    option.initFrom(field);
+    option.lineWidth = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
+    return field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field);
+}
+
+// Every text a control of a loaded screen shows, with the width it has to
+// show it in (none for a list's items: the list is as wide as they need).
+struct ShownText {
+    QString name;
+    QString text;
+    QWidget *widget;
+    int room;
+};
+
+inline std::vector<ShownText> textsOf(const Screen &screen)
+{
+    std::vector<ShownText> texts;
+    for (const Control &control : screen.description().controls) {
+        QWidget *widget = screen.control(control.name);
+        const QString name = toQString(control.name);
+        const QString text = control.text.toString();
+        switch (control.kind) {
+        case Control::Kind::Label:
+            texts.push_back({name, text, widget, widget->width()});
+            break;
+        case Control::Kind::CommandButton:
+            // Inside the button's bevel.
+            texts.push_back({name, withoutAccessMarker(text), widget, widget->width() - 6});
+            break;
+        case Control::Kind::TextBox:
+            // Inside the field's margins.
+            texts.push_back({name, text, widget, fieldTextRect(static_cast<QLineEdit *>(widget)).width() - 4});
+            break;
+        case Control::Kind::ComboBox:
+        case Control::Kind::DropDownList:
+            for (const QStringView item : control.items)
+                texts.push_back({name, item.toString(), widget, -1});
+            break;
+        case Control::Kind::CheckBox:
+        case Control::Kind::OptionButton:
+            // As wide as the line they stand on.
+            texts.push_back({name, withoutAccessMarker(text), widget, -1});
+            break;
+        case Control::Kind::Image:
+            break;
+        }
+    }
+    return texts;
+}
+
+// Every text fits the room its control gives it, measured as it is laid out
+// on the control's own screen.
+inline void expectTextsFit(const std::vector<ShownText> &texts)
+{
+    for (const ShownText &text : texts) {
+        if (text.room < 0)
+            continue;
+        const int width = QFontMetrics(text.widget->font(), text.widget).horizontalAdvance(text.text);
+        QVERIFY2(width <= text.room, qPrintable(u"%1 needs %2 of %3"_qs.arg(text.name).arg(width).arg(text.room)));
+    }
+}
+
+// Every device pixel of a screen's surface that no control covers shows the
+// star field's pixel at its place: the picture is drawn once, at its natural
+// size, from the top-left corner, with as many device pixels to each of its
+// pixels as the screen has to a pixel.
+inline void expectStarFieldWhereUncovered(QWidget *surface, int ratio)
+{
+    const QImage drawn = grabbed(surface);
+    const QImage stars = QImage(u":/assets/starfield.gif"_qs).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(stars.size(), QSize(640, 480));
+    QCOMPARE(drawn.size(), surface->size() * ratio);
+    QRegion covered;
+    for (const QWidget *child : surface->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        covered += QRect(child->pos() * ratio, child->size() * ratio);
+    int compared = 0;
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            if (covered.contains(QPoint(x, y)))
+                continue;
+            QVERIFY2(drawn.pixel(x, y) == stars.pixel(x / ratio, y / ratio), qPrintable(u"at %1,%2"_qs.arg(x).arg(y)));
+            ++compared;
+        }
+    }
+    QVERIFY(compared > drawn.width() * drawn.height() / 4);
+    QVERIFY(countNear(drawn, qRgb(0x98, 0x98, 0x98)) > 0); // some stars are in sight
+}
+
+// What is shown is what the description says: every control under its name,
+// where its twips put it, enabled or not, editable or not, with its text.
+inline void expectPlacedAsDescribed(const ScreenWindow &window, const ScreenDescription &description)
+{
+    QCOMPARE(window.objectName(), toQString(description.name));
+    QCOMPARE(window.windowTitle(), description.caption.toString());
+    QCOMPARE(window.surface()->size(), twipsToPixels(0, 0, description.clientWidth, description.clientHeight).size());
+    QCOMPARE(window.surface()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly).size(),
+        qsizetype(description.controls.size()));
+    for (const Control &control : description.controls) {
+        const QWidget *widget = window.control(control.name);
+        QVERIFY2(widget, control.name.data());
+        QCOMPARE(widget->geometry(), twipsToPixels(control.left, control.top, control.width, control.height));
+        QCOMPARE(widget->isEnabled(), control.enabled);
+        if (const auto *label = qobject_cast<const QLabel *>(widget); label && control.kind == Control::Kind::Label)
+            QCOMPARE(label->text(), control.text.toString());
+        if (const auto *field = qobject_cast<const QLineEdit *>(widget)) {
+            QCOMPARE(field->text(), control.text.toString());
+            QCOMPARE(field->isReadOnly(), control.locked);
+        }
+        if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+            QCOMPARE(button->text(), control.text.toString());
+        if (const auto *list = qobject_cast<const QComboBox *>(widget)) {
+            QCOMPARE(list->count(), int(control.items.size()));
+            for (int i = 0; i < list->count(); ++i)
+                QCOMPARE(list->itemText(i), control.items[std::size_t(i)].toString());
+        }
+    }
+}
+
+// Tab visits the controls that take the focus by Tab, and are enabled, in the
+// order of their tab indexes, the first of them when the screen opens; the
+// window must be active.
+inline void expectTabOrderAsDescribed(const ScreenWindow &window, const ScreenDescription &description)
+{
+    std::vector<const Control *> reachable;
+    for (const Control &control : description.controls) {
+        const QWidget *widget = window.control(control.name);
+        if (widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus))
+            reachable.push_back(&control);
+    }
+    std::stable_sort(reachable.begin(), reachable.end(),
+        [](const Control *a, const Control *b) { return a->tabIndex < b->tabIndex; });
+    if (reachable.empty()) {
+        QVERIFY(!window.focusWidget() || !window.surface()->isAncestorOf(window.focusWidget()));
+        return;
+    }
+    for (std::size_t i = 0; i <= reachable.size(); ++i) {
+        const Control &expected = *reachable[i % reachable.size()];
+        QVERIFY2(window.focusWidget(), expected.name.data());
+        QCOMPARE(window.focusWidget()->objectName(), toQString(expected.name));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
 }
 
 // The fonts the program installs before its first window.

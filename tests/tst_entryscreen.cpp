@@ -5,29 +5,24 @@
 
 #include "form1.h"
 #include "reckoning.h"
+#include "text.h"
 
+#include <QAbstractItemView>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
-#include <QPushButton>
 
 using namespace duset;
 using namespace duset::testing;
 
 namespace {
 
-QString q(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 template<typename Row, std::size_t N> QStringList keysOf(const std::array<Row, N> &table)
 {
     QStringList keys;
     for (const auto &row : table)
-        keys << q(row.key);
+        keys << toQString(row.key);
     return keys;
 }
 
@@ -129,7 +124,7 @@ void TestEntryScreen::pickingPutsExactlyTheItemInTheField()
 {
     OpenEntryScreen screen;
     screen.pick(1, 3);
-    QCOMPARE(screen.list(1)->currentText(), q(DayTable[3].key));
+    QCOMPARE(screen.list(1)->currentText(), toQString(DayTable[3].key));
     // From the drop-down list with the mouse.
     QComboBox *months = screen.list(2);
     months->showPopup();
@@ -139,7 +134,7 @@ void TestEntryScreen::pickingPutsExactlyTheItemInTheField()
     view->scrollTo(december);
     const QRect item = view->visualRect(december);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
-    QTRY_COMPARE(months->currentText(), q(MonthTable[11].key));
+    QTRY_COMPARE(months->currentText(), toQString(MonthTable[11].key));
     QCOMPARE(months->count(), 12);
 }
 
@@ -148,7 +143,7 @@ void TestEntryScreen::typedTextStaysAsTyped()
     OpenEntryScreen screen;
     QComboBox *days = screen.list(1);
     // The start of a weekday is not completed to the weekday.
-    const QString start = q(DayTable[3].key).left(4);
+    const QString start = toQString(DayTable[3].key).left(4);
     typeText(days->lineEdit(), start);
     QCOMPARE(days->currentText(), start);
     QCOMPARE(days->lineEdit()->selectedText(), QString());
@@ -170,11 +165,12 @@ void TestEntryScreen::predictShowsTheVerse()
     QCOMPARE(screen.messages.size(), std::size_t(1));
     const ShownMessage &shown = screen.messages.front();
     QCOMPARE(shown.parent, screen.window());
-    QCOMPARE(shown.message.title, q(VerdictTitle));
+    QCOMPARE(shown.message.title, toQString(VerdictTitle));
     QCOMPARE(shown.message.icon, QMessageBox::Information);
-    QCOMPARE(shown.message.text, q(VerseTable[7][0]) + u"\r\n"_qs + q(VerseTable[7][1]));
+    QCOMPARE(shown.message.text, toQString(VerseTable[7][0]) + u"\r\n"_qs + toQString(VerseTable[7][1]));
     // The screen stays as it was.
-    QCOMPARE(screen.texts(), (QStringList{q(DayTable[3].key), q(MonthTable[0].key), q(YearTable[11].key)}));
+    QCOMPARE(screen.texts(),
+        (QStringList{toQString(DayTable[3].key), toQString(MonthTable[0].key), toQString(YearTable[11].key)}));
     QCOMPARE(screen.visibleScreens(), std::vector{EntryScreen});
     QCOMPARE(screen.form().Reckoning.Total, 8.0);
 }
@@ -185,9 +181,11 @@ void TestEntryScreen::predictOnAFreshScreenWarnsOfAllThree()
     screen.click(EntryScreen, "Command1");
     QCOMPARE(screen.messages.size(), std::size_t(1));
     const Message &message = screen.messages.front().message;
-    QCOMPARE(message.title, q(WarningTitle));
+    QCOMPARE(message.title, toQString(WarningTitle));
     QCOMPARE(message.icon, QMessageBox::Warning);
-    QCOMPARE(message.text, q(WarningPrefix) + q(MissingDay) + q(MissingMonth) + q(MissingYear) + q(WarningSuffix));
+    QCOMPARE(message.text,
+        toQString(WarningPrefix) + toQString(MissingDay) + toQString(MissingMonth) + toQString(MissingYear)
+            + toQString(WarningSuffix));
 }
 
 void TestEntryScreen::predictAfterFreeTextWarns()
@@ -197,7 +195,7 @@ void TestEntryScreen::predictAfterFreeTextWarns()
     screen.pick(2, 0);
     screen.pick(3, 0);
     screen.click(EntryScreen, "Command1");
-    QCOMPARE(screen.messages.back().message.title, q(VerdictTitle));
+    QCOMPARE(screen.messages.back().message.title, toQString(VerdictTitle));
     // The day field now shows something that is no weekday: no verdict for
     // Tuesday while the field says otherwise.
     screen.list(1)->setFocus();
@@ -205,7 +203,8 @@ void TestEntryScreen::predictAfterFreeTextWarns()
     typeText(screen.list(1)->lineEdit(), u"x"_qs);
     screen.click(EntryScreen, "Command1");
     QCOMPARE(screen.messages.size(), std::size_t(2));
-    QCOMPARE(screen.messages.back().message.text, q(WarningPrefix) + q(MissingDay) + q(WarningSuffix));
+    QCOMPARE(screen.messages.back().message.text,
+        toQString(WarningPrefix) + toQString(MissingDay) + toQString(WarningSuffix));
     QCOMPARE(screen.form().Reckoning.DayValue, 3);
 }
 
@@ -236,7 +235,7 @@ void TestEntryScreen::accessKeys()
     // Predict, by Alt and its underlined letter.
     pressAccessKey(focus, accessKey(screen.button(1)));
     QTRY_COMPARE(screen.messages.size(), std::size_t(1));
-    QCOMPARE(screen.messages.front().message.title, q(WarningTitle));
+    QCOMPARE(screen.messages.front().message.title, toQString(WarningTitle));
     // Clear.
     typeText(screen.list(1)->lineEdit(), u"abc"_qs);
     pressAccessKey(focus, accessKey(screen.button(3)));
@@ -284,8 +283,8 @@ void TestEntryScreen::finishingForgetsWhatWasEntered()
 
 void TestEntryScreen::messageBoxCanBeReadAndCopied()
 {
-    const Message verse{.title = q(VerdictTitle),
-        .text = q(VerseTable[1][0]) + u"\r\n"_qs + q(VerseTable[1][1]),
+    const Message verse{.title = toQString(VerdictTitle),
+        .text = toQString(VerseTable[1][0]) + u"\r\n"_qs + toQString(VerseTable[1][1]),
         .icon = QMessageBox::Information};
     auto box = createMessageBox(nullptr, verse);
     QCOMPARE(box->windowTitle(), verse.title);

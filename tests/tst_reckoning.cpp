@@ -2,22 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "reckoning.h"
+#include "text.h"
 
 #include <QtTest>
 
 using namespace duset;
 
 namespace {
-
-QString q(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::u16string u(const QString &text)
-{
-    return text.toStdU16String();
-}
 
 // The items as the lists offer them, day, month and year, in list order.
 const QStringList Days{u"วันอาทิตย์"_qs, u"วันจันทร์"_qs, u"วันอังคาร"_qs, u"วันพุธ"_qs, u"วันพฤหัส"_qs, u"วันศุกร์"_qs, u"วันเสาร์"_qs};
@@ -92,7 +83,7 @@ void TestReckoning::workedExamples()
     QFETCH(int, year);
     QFETCH(int, remainder);
     ReckoningState state;
-    const auto outcome = Reckon(u(Days[day]), u(Months[month]), u(Years[year]), state);
+    const auto outcome = Reckon(utf16(Days[day]), utf16(Months[month]), utf16(Years[year]), state);
     QCOMPARE(outcome.kind, ReckoningOutcome::Kind::Verdict);
     QCOMPARE(outcome.remainder, remainder);
     QCOMPARE(state.Total, double(remainder));
@@ -114,13 +105,13 @@ void TestReckoning::everyCombinationFollowsTheRule()
             for (int y = 0; y < Years.size(); ++y) {
                 const int total = (d + 1) + monthValue(m) + (y + 1);
                 const int expected = remainderOf(total);
-                const auto outcome = Reckon(u(Days[d]), u(Months[m]), u(Years[y]), state);
+                const auto outcome = Reckon(utf16(Days[d]), utf16(Months[m]), utf16(Years[y]), state);
                 QCOMPARE(outcome.kind, ReckoningOutcome::Kind::Verdict);
                 QCOMPARE(outcome.remainder, expected);
                 QCOMPARE(state.Total, double(expected));
                 const QString opening = u"     เศษ "_qs + thaiNumber(expected) + u' ';
-                QVERIFY2(q(outcome.text).startsWith(opening), qPrintable(QString::number(total)));
-                QCOMPARE(q(outcome.title), u"คำทำนายของคุณ"_qs);
+                QVERIFY2(toQString(outcome.text).startsWith(opening), qPrintable(QString::number(total)));
+                QCOMPARE(toQString(outcome.title), u"คำทำนายของคุณ"_qs);
                 QCOMPARE(outcome.icon, MessageIcon::Information);
                 ++checked;
             }
@@ -133,10 +124,11 @@ void TestReckoning::verdictText()
 {
     // Sunday, January, monkey: 1 + 2 + 9 = 12, remainder 2.
     ReckoningState state;
-    const auto outcome = Reckon(u(Days[0]), u(Months[0]), u(Years[8]), state);
+    const auto outcome = Reckon(utf16(Days[0]), utf16(Months[0]), utf16(Years[8]), state);
     QCOMPARE(outcome.remainder, 2);
-    QCOMPARE(q(outcome.text), u"     เศษ ๒ จะครองไข้     มีโรคร้ายรุมประจำ\r\n     หยูกยาจะหาทำ     บ่ถูกแท้จนแก่ตัวฯ"_qs);
-    QCOMPARE(q(outcome.title), u"คำทำนายของคุณ"_qs);
+    QCOMPARE(
+        toQString(outcome.text), u"     เศษ ๒ จะครองไข้     มีโรคร้ายรุมประจำ\r\n     หยูกยาจะหาทำ     บ่ถูกแท้จนแก่ตัวฯ"_qs);
+    QCOMPARE(toQString(outcome.title), u"คำทำนายของคุณ"_qs);
     QCOMPARE(outcome.icon, MessageIcon::Information);
 }
 
@@ -147,10 +139,10 @@ void TestReckoning::versesAreLaidOutAsVerse()
     for (int n = 1; n <= 10; ++n) {
         const auto &verse = VerseTable[n - 1];
         QCOMPARE(int(verse.size()), lineCounts[n - 1]);
-        QVERIFY(q(verse.front()).startsWith(u"     เศษ "_qs + thaiNumber(n) + u' '));
+        QVERIFY(toQString(verse.front()).startsWith(u"     เศษ "_qs + thaiNumber(n) + u' '));
         for (const auto &text : verse) {
-            QVERIFY2(line.match(q(text)).hasMatch(), qPrintable(q(text)));
-            QCOMPARE(q(text).count(u"     "_qs), 2); // the opening run and the one between the halves
+            QVERIFY2(line.match(toQString(text)).hasMatch(), qPrintable(toQString(text)));
+            QCOMPARE(toQString(text).count(u"     "_qs), 2); // the opening run and the one between the halves
         }
     }
 }
@@ -177,11 +169,11 @@ void TestReckoning::warnings()
     QFETCH(bool, yearEmpty);
     QFETCH(QString, text);
     ReckoningState state;
-    const auto outcome
-        = Reckon(dayEmpty ? u"" : u(Days[4]), monthEmpty ? u"" : u(Months[4]), yearEmpty ? u"" : u(Years[4]), state);
+    const auto outcome = Reckon(
+        dayEmpty ? u"" : utf16(Days[4]), monthEmpty ? u"" : utf16(Months[4]), yearEmpty ? u"" : utf16(Years[4]), state);
     QCOMPARE(outcome.kind, ReckoningOutcome::Kind::Warning);
-    QCOMPARE(q(outcome.text), text);
-    QCOMPARE(q(outcome.title), u"คำเตือน"_qs);
+    QCOMPARE(toQString(outcome.text), text);
+    QCOMPARE(toQString(outcome.title), u"คำเตือน"_qs);
     QCOMPARE(outcome.icon, MessageIcon::Exclamation);
     QCOMPARE(outcome.remainder, 0);
 }
@@ -189,7 +181,7 @@ void TestReckoning::warnings()
 void TestReckoning::warningLeavesValuesAsTheyWere()
 {
     ReckoningState state;
-    Reckon(u(Days[2]), u(Months[3]), u(Years[4]), state); // 3 + 5 + 5 = 13
+    Reckon(utf16(Days[2]), utf16(Months[3]), utf16(Years[4]), state); // 3 + 5 + 5 = 13
     QCOMPARE(state.Total, 3.0);
     // A press after clear: all three lists are empty.
     const auto outcome = Reckon(u"", u"", u"", state);
@@ -198,9 +190,9 @@ void TestReckoning::warningLeavesValuesAsTheyWere()
     QCOMPARE(state.MonthValue, 5);
     QCOMPARE(state.YearValue, 5.0);
     QCOMPARE(state.Total, 3.0);
-    QCOMPARE(q(state.MissingFields), u"วัน, เดือน, ปีเกิด"_qs);
+    QCOMPARE(toQString(state.MissingFields), u"วัน, เดือน, ปีเกิด"_qs);
     // The next verdict rebuilds the list of missing fields from nothing.
-    Reckon(u(Days[2]), u(Months[3]), u(Years[4]), state);
+    Reckon(utf16(Days[2]), utf16(Months[3]), utf16(Years[4]), state);
     QVERIFY(state.MissingFields.empty());
 }
 
@@ -232,10 +224,10 @@ void TestReckoning::textsThatAreNoItem()
     QFETCH(QString, year);
     QFETCH(QString, missing);
     ReckoningState state;
-    const auto outcome = Reckon(u(day), u(month), u(year), state);
+    const auto outcome = Reckon(utf16(day), utf16(month), utf16(year), state);
     QCOMPARE(outcome.kind, ReckoningOutcome::Kind::Warning);
-    QCOMPARE(q(state.MissingFields), missing);
-    QCOMPARE(q(outcome.text), u"กรุณาเลือกช่อง "_qs + missing + u" ด้วยครับ"_qs);
+    QCOMPARE(toQString(state.MissingFields), missing);
+    QCOMPARE(toQString(outcome.text), u"กรุณาเลือกช่อง "_qs + missing + u" ด้วยครับ"_qs);
     QCOMPARE(state.DayValue, 0);
     QCOMPARE(state.MonthValue, 0);
     QCOMPARE(state.YearValue, 0.0);
@@ -245,10 +237,10 @@ void TestReckoning::textsThatAreNoItem()
 void TestReckoning::freeTextAfterAVerdictIsNotReadAsTheOldChoice()
 {
     ReckoningState state;
-    QCOMPARE(Reckon(u(Days[2]), u(Months[0]), u(Years[0]), state).remainder, 6); // Tuesday: 3 + 2 + 1
-    const auto outcome = Reckon(u"Tuesday", u(Months[0]), u(Years[0]), state);
+    QCOMPARE(Reckon(utf16(Days[2]), utf16(Months[0]), utf16(Years[0]), state).remainder, 6); // Tuesday: 3 + 2 + 1
+    const auto outcome = Reckon(u"Tuesday", utf16(Months[0]), utf16(Years[0]), state);
     QCOMPARE(outcome.kind, ReckoningOutcome::Kind::Warning);
-    QCOMPARE(q(state.MissingFields), u"วัน, "_qs);
+    QCOMPARE(toQString(state.MissingFields), u"วัน, "_qs);
     QCOMPARE(state.DayValue, 3);
     QCOMPARE(state.Total, 6.0);
 }
@@ -256,8 +248,8 @@ void TestReckoning::freeTextAfterAVerdictIsNotReadAsTheOldChoice()
 void TestReckoning::newChoicesReplaceOldValues()
 {
     ReckoningState state;
-    Reckon(u(Days[6]), u(Months[10]), u(Years[11]), state);
-    const auto outcome = Reckon(u(Days[0]), u(Months[11]), u(Years[0]), state);
+    Reckon(utf16(Days[6]), utf16(Months[10]), utf16(Years[11]), state);
+    const auto outcome = Reckon(utf16(Days[0]), utf16(Months[11]), utf16(Years[0]), state);
     QCOMPARE(outcome.remainder, 3);
     QCOMPARE(state.DayValue, 1);
     QCOMPARE(state.MonthValue, 1);

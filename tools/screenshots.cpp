@@ -18,6 +18,7 @@
 #include "registry.h"
 #include "screen.h"
 #include "screens.h"
+#include "text.h"
 
 #include "builder.h"
 
@@ -31,7 +32,6 @@
 #include <QStyleOptionTitleBar>
 #include <QTextStream>
 
-#include <cmath>
 #include <stdexcept>
 #include <string>
 
@@ -97,7 +97,7 @@ public:
             if (row.value != value)
                 continue;
             auto *combo = control<QComboBox>(EntryScreen, list);
-            const QString key = QString::fromUtf16(row.key.data(), static_cast<qsizetype>(row.key.size()));
+            const QString key = toQString(row.key);
             combo->setCurrentIndex(combo->findText(key, Qt::MatchExactly));
             if (combo->currentText() != key)
                 throw std::runtime_error("no such item in " + std::string(list));

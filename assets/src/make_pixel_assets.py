@@ -13,8 +13,9 @@ writes, next to this script's parent folder (assets/):
     chart.ico          window icons, from pixel_art.txt: two 16-colour
     menu.ico           images each, 32 x 32 and 16 x 16
     information.ico
-    hand.cur           the pointing-hand cursor used on the menu buttons,
-                       from pixel_art.txt (32 x 32, 16 colours)
+    hand.cur           the pointing hand drawn on the entry screen's predict
+                       button, in cursor format, from pixel_art.txt
+                       (32 x 32, 16 colours)
 
 Only the Python standard library is used and nothing depends on the clock,
 the locale or the platform, so every run produces the same bytes.

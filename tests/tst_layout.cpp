@@ -1,0 +1,145 @@
+// SPDX-FileCopyrightText: 2026 The duset developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "support.h"
+
+using namespace duset;
+using namespace duset::testing;
+
+// Where the screens put their controls. Positions are given in twips, 15 to a
+// pixel; the pixels below are worked out by hand from the twips.
+
+class TestLayout : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { installProgramFonts(); }
+    void anEdgeGoesToTheNearestPixel_data();
+    void anEdgeGoesToTheNearestPixel();
+    void aRectangleRoundsItsEdgesNotItsSize_data();
+    void aRectangleRoundsItsEdgesNotItsSize();
+    void controlsStandOnTheirPixels_data();
+    void controlsStandOnTheirPixels();
+    void everyScreenShowsItsDescription_data() { addScreenRows(); }
+    void everyScreenShowsItsDescription();
+};
+
+void TestLayout::anEdgeGoesToTheNearestPixel_data()
+{
+    QTest::addColumn<int>("twips");
+    QTest::addColumn<int>("pixels");
+    // Fifteen is odd, so no whole number of twips lies on half a pixel: the
+    // twips either side of each half decide the rule. Rounding down or
+    // towards zero would get the ones above a half wrong, on either side of 0.
+    QTest::newRow("0") << 0 << 0;
+    QTest::newRow("7 (0.47)") << 7 << 0;
+    QTest::newRow("8 (0.53)") << 8 << 1;
+    QTest::newRow("15") << 15 << 1;
+    QTest::newRow("112 (7.47)") << 112 << 7;
+    QTest::newRow("113 (7.53)") << 113 << 8;
+    QTest::newRow("952 (63.47)") << 952 << 63;
+    QTest::newRow("6653 (443.53)") << 6653 << 444;
+    QTest::newRow("9600") << 9600 << 640;
+    QTest::newRow("-7 (-0.47)") << -7 << 0;
+    QTest::newRow("-8 (-0.53)") << -8 << -1;
+    QTest::newRow("-112 (-7.47)") << -112 << -7;
+    QTest::newRow("-113 (-7.53)") << -113 << -8;
+    QTest::newRow("-578 (-38.53)") << -578 << -39;
+    QTest::newRow("-795") << -795 << -53;
+    QTest::newRow("-1042 (-69.47)") << -1042 << -69;
+    QTest::newRow("-1043 (-69.53)") << -1043 << -70;
+}
+
+void TestLayout::anEdgeGoesToTheNearestPixel()
+{
+    QFETCH(int, twips);
+    QFETCH(int, pixels);
+    QCOMPARE(twipsToPixels(twips), pixels);
+}
+
+void TestLayout::aRectangleRoundsItsEdgesNotItsSize_data()
+{
+    QTest::addColumn<QRect>("twips"); // left, top, width, height
+    QTest::addColumn<QRect>("pixels");
+    QTest::newRow("whole pixels") << QRect(1440, 2520, 2175, 330) << QRect(96, 168, 145, 22);
+    // 8 twips is more than half a pixel, yet both edges of 8 to 16 round to
+    // 1: no room at all, not one pixel.
+    QTest::newRow("narrower than it rounds") << QRect(8, 0, 8, 8) << QRect(1, 0, 0, 1);
+    // 7 twips is less than half a pixel, yet the edges 0 and 14 round to 0 and 1.
+    QTest::newRow("wider than it rounds") << QRect(7, 7, 7, 7) << QRect(0, 0, 1, 1);
+    // Neighbours share an edge and neither gap nor overlap.
+    QTest::newRow("left neighbour") << QRect(952, 0, 113, 15) << QRect(63, 0, 8, 1);
+    QTest::newRow("right neighbour") << QRect(1065, 0, 113, 15) << QRect(71, 0, 8, 1);
+    QTest::newRow("from left of the window") << QRect(-1042, 0, 7695, 615) << QRect(-69, 0, 513, 41);
+    QTest::newRow("across a half on the left") << QRect(-578, 0, 7920, 615) << QRect(-39, 0, 528, 41);
+}
+
+void TestLayout::aRectangleRoundsItsEdgesNotItsSize()
+{
+    QFETCH(QRect, twips);
+    QFETCH(QRect, pixels);
+    QCOMPARE(twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height()), pixels);
+}
+
+void TestLayout::controlsStandOnTheirPixels_data()
+{
+    QTest::addColumn<ScreenId>("screen");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QRect>("pixels");
+    const auto add = [](const char *tag, ScreenId screen, const char *control, QRect pixels) {
+        QTest::addRow("%s %s", tag, control) << screen << QString::fromLatin1(control) << pixels;
+    };
+    add("entry", EntryScreen, "Label1", {-69, 0, 513, 41});
+    add("entry", EntryScreen, "Label5", {67, 56, 241, 25});
+    add("entry", EntryScreen, "Combo2", {96, 168, 145, 22});
+    add("entry", EntryScreen, "Command1", {264, 96, 73, 57});
+    add("entry", EntryScreen, "Command3", {264, 168, 73, 33});
+    add("main menu", MainMenu, "Image1", {0, 0, 200, 250});
+    add("main menu", MainMenu, "Label1", {200, 0, 201, 33});
+    add("main menu", MainMenu, "Label5", {200, 32, 201, 25});
+    add("history", HistoryScreen, "Label1", {-53, 0, 513, 41});
+    add("history", HistoryScreen, "Text1", {63, 88, 281, 21});
+    add("history", HistoryScreen, "Text11", {24, 352, 385, 21});
+    add("history", HistoryScreen, "Command2", {219, 392, 73, 25});
+    add("order", OrderScreen, "Label1", {-40, 0, 513, 41});
+    add("order", OrderScreen, "Label5", {44, 88, 344, 17});
+    add("order", OrderScreen, "Label16", {44, 352, 344, 17});
+    add("order", OrderScreen, "Command1", {180, 400, 73, 25});
+    add("verse page 1", VersePage1, "Label1", {0, 0, 528, 41});
+    add("verse page 1", VersePage1, "Text1", {32, 56, 183, 21});
+    add("verse page 1", VersePage1, "Text32", {240, 416, 183, 21});
+    add("verse page 1", VersePage1, "Command1", {192, 448, 73, 25});
+    add("verse page 2", VersePage2, "Label1", {-39, 0, 528, 41});
+    add("verse page 2", VersePage2, "Text35", {30, 80, 183, 21});
+    add("verse page 2", VersePage2, "Text40", {238, 128, 183, 21});
+    add("verse page 2", VersePage2, "Command2", {240, 424, 97, 25});
+}
+
+void TestLayout::controlsStandOnTheirPixels()
+{
+    QFETCH(ScreenId, screen);
+    QFETCH(QString, control);
+    QFETCH(QRect, pixels);
+    Program program;
+    openScreen(program, screen);
+    const QWidget *widget = program.control(screen, control.toStdString());
+    QVERIFY(widget);
+    QCOMPARE(widget->geometry(), pixels);
+}
+
+void TestLayout::everyScreenShowsItsDescription()
+{
+    QFETCH(ScreenId, screen);
+    Program program;
+    openScreen(program, screen);
+    const ScreenWindow &window = *program.window(screen);
+    QVERIFY(QTest::qWaitForWindowActive(program.window(screen)));
+    const ScreenDescription &description = program.screens.peek(screen)->description();
+    expectPlacedAsDescribed(window, description);
+    if (QTest::currentTestFailed())
+        return;
+    expectTabOrderAsDescribed(window, description);
+}
+
+QTEST_MAIN(TestLayout)
+#include "tst_layout.moc"
