@@ -25,6 +25,9 @@ constexpr int OldNewYearEnded = 2484;
 
 using enum Control::Kind;
 
+// What the line above the results says while the date is not whole yet.
+constexpr QStringView AskForTheDate = u"ใส่วันที่ เลือกเดือน และพิมพ์ปี พ.ศ. ที่เกิด";
+
 // The white-on-orange word on the top line of a field or a result, left of it.
 constexpr Control rowLabel(std::string_view name, int top, int tabIndex, QStringView text)
 {
@@ -111,6 +114,7 @@ constexpr Control Controls[] = {
     line("Label6", 240, 2640, 7320, 9, Orange, u"นับแบบไทย วันใหม่เริ่มตอนรุ่งเช้า: เกิดก่อน 06:00 นับเป็นวันก่อนหน้า"),
     {.kind = Label,
         .name = "Label7",
+        .text = AskForTheDate,
         .left = 240,
         .top = 3060,
         .width = 7320,
@@ -273,7 +277,7 @@ void Form7::Fields_Change()
         status = QStringLiteral("รับเฉพาะปี พ.ศ. %1 ถึง %2").arg(FirstBuddhistYear).arg(LastBuddhistYear);
         m_fault = "Text2";
     } else if (!hasDay || month == 0 || yearText.size() < 4) {
-        status = QStringLiteral("ใส่วันที่ เลือกเดือน และพิมพ์ปี พ.ศ. ที่เกิด");
+        status = AskForTheDate.toString();
     } else {
         reading = readBirthDate(day, month, *year, beforeDawn);
         if (reading->problem != BirthReading::Problem::None) {

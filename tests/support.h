@@ -349,7 +349,7 @@ inline void expectPlacedAsDescribed(const ScreenWindow &window, const ScreenDesc
     }
 }
 
-// Tab visits the controls that take the focus by Tab, and are enabled, in the
+// Tab visits the controls that take the focus by Tab, and are enabled and shown, in the
 // order of their tab indexes, the first of them when the screen opens; the
 // window must be active.
 inline void expectTabOrderAsDescribed(const ScreenWindow &window, const ScreenDescription &description)
@@ -357,7 +357,7 @@ inline void expectTabOrderAsDescribed(const ScreenWindow &window, const ScreenDe
     std::vector<const Control *> reachable;
     for (const Control &control : description.controls) {
         const QWidget *widget = window.control(control.name);
-        if (widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus))
+        if (widget->isEnabled() && widget->isVisibleTo(&window) && (widget->focusPolicy() & Qt::TabFocus))
             reachable.push_back(&control);
     }
     std::stable_sort(reachable.begin(), reachable.end(),

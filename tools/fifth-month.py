@@ -24,8 +24,10 @@ def opening(year):
     return moon
 
 
+# REUSE-IgnoreStart
 print("// SPDX-FileCopyrightText: 2026 The duset developers")
 print("// SPDX-License-Identifier: GPL-3.0-or-later")
+# REUSE-IgnoreEnd
 print()
 print("#pragma once")
 print()
