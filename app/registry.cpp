@@ -104,7 +104,10 @@ void ScreenRegistry::closeButton(ScreenId id)
 
 void ScreenRegistry::runHandler(const std::function<void()> &handler)
 {
-    if (m_ended)
+    // A box's modal loop still delivers timers, so an access key's click can
+    // land while the box is open; the screen behind it must stay as the box
+    // found it, and no window may go away under the box.
+    if (m_ended || isMessageOpen())
         return;
     QString failure;
     try {
