@@ -118,6 +118,8 @@ void ScreenRegistry::runHandler(const std::function<void()> &handler)
     } catch (...) {
         failure = QStringLiteral("unknown error");
     }
+    // Also where a log or a terminal keeps it, after the box is gone.
+    qCritical("duset: %s", qUtf8Printable(failure));
     showMessage(nullptr,
         {.title = QCoreApplication::applicationName(),
             .text = QStringLiteral("โปรแกรมหยุดทำงานเพราะเกิดข้อผิดพลาด\r\n") + failure,
