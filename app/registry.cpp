@@ -8,7 +8,7 @@
 #include "screen.h"
 #include "taskbar.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 
 #include <stdexcept>
 
@@ -104,10 +104,12 @@ void ScreenRegistry::closeButton(ScreenId id)
 
 void ScreenRegistry::runHandler(const std::function<void()> &handler)
 {
-    // A box's modal loop still delivers timers, so an access key's click can
-    // land while the box is open; the screen behind it must stay as the box
-    // found it, and no window may go away under the box.
-    if (m_ended || isMessageOpen())
+    // A box's modal loop, like the loop of a context menu that waits on the
+    // person, still delivers timers, so an access key's click can land while
+    // either is open. The screen behind must stay as the box found it, and no
+    // window may go away under a box or a menu that is still running, so
+    // such a click is dropped.
+    if (m_ended || isMessageOpen() || QApplication::activePopupWidget())
         return;
     QString failure;
     try {

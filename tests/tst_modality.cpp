@@ -11,6 +11,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
 #include <QTimer>
 
 using namespace duset;
@@ -106,6 +107,7 @@ private slots:
     void keysThatLandWhileTheBoxIsOpen();
     void closesWhileTheBoxIsOpen_data();
     void closesWhileTheBoxIsOpen();
+    void aClickThatLandsUnderAContextMenu();
     void theBoxOutlivesItsOwnersWindow();
     void theBoxStandsOverItsOwner();
 };
@@ -205,6 +207,27 @@ void TestModality::closesWhileTheBoxIsOpen()
     // Once the box is closed, a close of the screen leads to the main menu.
     program.window(EntryScreen)->close();
     QTRY_COMPARE(program.visibleScreens(), std::vector{MainMenu});
+}
+
+// A context menu that waits on the person (a scroll bar's runs a loop of its
+// own) holds back an access key's click, which would otherwise unload the
+// screen under the menu.
+void TestModality::aClickThatLandsUnderAContextMenu()
+{
+    Program program;
+    openScreen(program, HistoryScreen);
+    ScreenWindow *window = program.window(HistoryScreen);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    const QString caption = program.control<QAbstractButton>(HistoryScreen, "Command2")->text();
+    pressAccessKey(window, caption.at(caption.indexOf(u'&') + 1));
+    const QPointer<QMenu> menu = new QMenu(program.control(HistoryScreen, "Text1"));
+    menu->addAction(u"x"_qs);
+    QTimer::singleShot(300, menu, &QMenu::close);
+    menu->exec(window->geometry().center());
+    delete menu;
+    QCOMPARE(program.visibleScreens(), std::vector{HistoryScreen});
+    QTRY_VERIFY(!program.control<QAbstractButton>(HistoryScreen, "Command2")->isDown());
+    QCOMPARE(program.visibleScreens(), std::vector{HistoryScreen});
 }
 
 // Whatever becomes of the owner's window, the box is destroyed by its holder
