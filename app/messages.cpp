@@ -7,6 +7,12 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
+#include <QScopeGuard>
+#include <QScreen>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace duset {
 
@@ -14,17 +20,43 @@ namespace {
 
 class MessageBox : public QMessageBox {
 public:
-    MessageBox(QWidget *parent, const Message &message)
-        : QMessageBox(message.icon, message.title, message.text, QMessageBox::Ok, parent)
+    MessageBox(QWidget *owner, const Message &message)
+        : QMessageBox(message.icon, message.title, message.text, QMessageBox::Ok)
         , m_message(message)
+        , m_owner(owner ? owner->window() : nullptr)
     {
         setTextFormat(Qt::PlainText);
         setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        if (auto *label = findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
-            label->installEventFilter(this);
+        // The selectable label that shows the message is the one that takes
+        // Ctrl+C when it has the focus.
+        for (QLabel *label : findChildren<QLabel *>()) {
+            if (label->text() == message.text && label->textInteractionFlags() & Qt::TextSelectableByMouse)
+                label->installEventFilter(this);
+        }
     }
 
 protected:
+    // Over the middle of the owner's window, as a child box would stand, and
+    // kept above it by the window manager.
+    void showEvent(QShowEvent *event) override
+    {
+        QMessageBox::showEvent(event);
+        if (!m_owner || !m_owner->isVisible())
+            return;
+        if (windowHandle() && m_owner->windowHandle())
+            windowHandle()->setTransientParent(m_owner->windowHandle());
+        QRect area = frameGeometry();
+        area.moveCenter(m_owner->frameGeometry().center());
+        if (const QScreen *screen = m_owner->screen()) {
+            const QRect available = screen->availableGeometry();
+            area.moveRight(std::min(area.right(), available.right()));
+            area.moveBottom(std::min(area.bottom(), available.bottom()));
+            area.moveLeft(std::max(area.left(), available.left()));
+            area.moveTop(std::max(area.top(), available.top()));
+        }
+        move(area.topLeft());
+    }
+
     // A selection in the text copies itself; otherwise Ctrl+C takes the whole
     // box, as it does on Windows.
     void keyPressEvent(QKeyEvent *event) override
@@ -54,6 +86,7 @@ private:
     }
 
     Message m_message;
+    QPointer<QWidget> m_owner;
 };
 
 MessagePresenter &presenter()
@@ -62,29 +95,42 @@ MessagePresenter &presenter()
     return current;
 }
 
+int openMessages = 0;
+
 } // namespace
 
-std::unique_ptr<QMessageBox> createMessageBox(QWidget *parent, const Message &message)
+std::unique_ptr<QMessageBox> createMessageBox(QWidget *owner, const Message &message)
 {
-    return std::make_unique<MessageBox>(parent, message);
+    return std::make_unique<MessageBox>(owner, message);
 }
 
-void showMessage(QWidget *parent, const Message &message)
+void showMessage(QWidget *owner, const Message &message)
 {
+    ++openMessages;
+    const auto closed = qScopeGuard([] { --openMessages; });
     if (presenter()) {
-        presenter()(parent, message);
+        presenter()(owner, message);
         return;
     }
-    createMessageBox(parent, message)->exec();
+    const std::unique_ptr<QMessageBox> box = createMessageBox(owner, message);
+    box->exec();
 }
 
-void showAboutQt(QWidget *parent)
+bool isMessageOpen()
 {
+    return openMessages > 0;
+}
+
+void showAboutQt(QWidget *owner)
+{
+    // A box like any other: no handler runs while it is open.
+    ++openMessages;
+    const auto closed = qScopeGuard([] { --openMessages; });
     if (presenter()) {
-        presenter()(parent, {.title = QStringLiteral("About Qt"), .text = QString::fromLatin1(qVersion())});
+        presenter()(owner, {.title = QStringLiteral("About Qt"), .text = QString::fromLatin1(qVersion())});
         return;
     }
-    QMessageBox::aboutQt(parent);
+    QMessageBox::aboutQt(owner);
 }
 
 MessagePresenter setMessagePresenter(MessagePresenter replacement)

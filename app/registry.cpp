@@ -8,7 +8,7 @@
 #include "screen.h"
 #include "taskbar.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 
 #include <stdexcept>
 
@@ -104,7 +104,12 @@ void ScreenRegistry::closeButton(ScreenId id)
 
 void ScreenRegistry::runHandler(const std::function<void()> &handler)
 {
-    if (m_ended)
+    // A box's modal loop, like the loop of a context menu that waits on the
+    // person, still delivers timers, so an access key's click can land while
+    // either is open. The screen behind must stay as the box found it, and no
+    // window may go away under a box or a menu that is still running, so
+    // such a click is dropped.
+    if (m_ended || isMessageOpen() || QApplication::activePopupWidget())
         return;
     QString failure;
     try {
@@ -115,6 +120,8 @@ void ScreenRegistry::runHandler(const std::function<void()> &handler)
     } catch (...) {
         failure = QStringLiteral("unknown error");
     }
+    // Also where a log or a terminal keeps it, after the box is gone.
+    qCritical("duset: %s", qUtf8Printable(failure));
     showMessage(nullptr,
         {.title = QCoreApplication::applicationName(),
             .text = QStringLiteral("โปรแกรมหยุดทำงานเพราะเกิดข้อผิดพลาด\r\n") + failure,

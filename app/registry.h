@@ -75,7 +75,8 @@ public:
 
     // The guard around every handler: a step that fails is reported in a
     // message box and ends the program with a non-zero status. Once the
-    // program has ended, no handler runs any more.
+    // program has ended, or while a message or a pop-up is open, no handler
+    // runs.
     void runHandler(const std::function<void()> &handler);
 
     bool hasEnded() const { return m_ended; }

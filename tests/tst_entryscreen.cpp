@@ -291,7 +291,12 @@ void TestEntryScreen::messageBoxCanBeReadAndCopied()
     QCOMPARE(box->icon(), QMessageBox::Information);
     QCOMPARE(box->buttons().size(), 1);
     QCOMPARE(box->standardButton(box->buttons().front()), QMessageBox::Ok);
-    auto *label = box->findChild<QLabel *>(u"qt_msgbox_label"_qs);
+    // The label that shows the text, found as a person finds it: by its text.
+    QLabel *label = nullptr;
+    for (QLabel *shown : box->findChildren<QLabel *>()) {
+        if (shown->text() == verse.text)
+            label = shown;
+    }
     QVERIFY(label);
     QVERIFY(label->textInteractionFlags() & Qt::TextSelectableByMouse);
     QCOMPARE(label->text(), verse.text); // shown with its CR LF line breaks as they are

@@ -4,12 +4,17 @@
 // Thousands of random things a person could do, from the start-up screen on,
 // with the program checked after each: one screen on view, the main menu
 // loaded, the entry screen's values sound, every screen opening as designed,
-// every message the one the lists ask for, and no crash.
+// every message the one the lists ask for and belonging to the lists all the
+// while its box is open, and no crash. Messages open the real modal box, and
+// the actions go on inside it; now and then an action follows the last at
+// once, before the last one's delayed click has landed.
 //
 // The actions are made from a seed, so a run can be repeated. They run in a
 // child process (this program again), so that a crash or a hang is caught
 // like any other failure; a failure is then shrunk to the shortest list of
 // actions that still fails in the same way, which is printed with the seed.
+// A run of 1,000 actions or more fails as well if it never reached a
+// warning, a verdict or any one of the screens.
 //
 //   DUSET_MONKEY_SEED     the seed (a number, or "random"); 1 by default
 //   DUSET_MONKEY_ACTIONS  how many actions; 3,000 by default
@@ -17,27 +22,19 @@
 //                         after a failure
 //   DUSET_MONKEY_SHRINK_SECONDS  how long shrinking may take; 300 by default
 
-// Mouse clicks go through the window system's way in, as a person's do, so
-// that an open pop-up list or menu takes them first.
-#define QTEST_QPA_MOUSE_HANDLING
-
+#include "monkey/harness.h"
+#include "monkey/person.h"
 #include "support.h"
 
 #include "form1.h"
 #include "reckoning.h"
 
-#include <QAbstractItemView>
-#include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
-#include <QProcess>
-#include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
@@ -45,249 +42,22 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <array>
 #include <cmath>
-#include <cstdint>
 #include <cstdio>
 #include <optional>
-#include <stdexcept>
-#include <string>
-#include <vector>
 
 using namespace duset;
+using namespace duset::monkey;
 using namespace duset::testing;
 
 namespace {
-
-// A small generator with the same numbers on every machine and library.
-class Rng {
-public:
-    explicit Rng(std::uint64_t seed)
-        : m_state(seed)
-    {
-    }
-
-    std::uint64_t next()
-    {
-        std::uint64_t z = (m_state += 0x9E3779B97F4A7C15ull);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return z ^ (z >> 31);
-    }
-
-    std::uint32_t below(std::uint32_t n) { return n == 0 ? 0 : std::uint32_t(next() % n); }
-    bool chance(int percent) { return below(100) < std::uint32_t(percent); }
-
-private:
-    std::uint64_t m_state;
-};
-
-// What a person does, in terms that hold on any screen: "the 7th of the
-// controls on view", "the 3rd of the keys". So an action can be left out of a
-// list and the rest still mean something, which is what shrinking needs.
-struct Action {
-    enum class Kind { Click, RightClick, Choose, Key, AccessKey, Menu, Close, Type, Paste };
-
-    Kind kind = Kind::Click;
-    std::uint32_t which = 0; // the target, modulo the number there are
-    std::uint32_t how = 0; // the key, the point, the letter
-    std::uint32_t text = 0; // the seed of the text typed or pasted
-};
-
-constexpr std::pair<Action::Kind, const char *> KindNames[] = {
-    {Action::Kind::Click, "click"},
-    {Action::Kind::RightClick, "right-click"},
-    {Action::Kind::Choose, "choose"},
-    {Action::Kind::Key, "key"},
-    {Action::Kind::AccessKey, "access-key"},
-    {Action::Kind::Menu, "menu"},
-    {Action::Kind::Close, "close"},
-    {Action::Kind::Type, "type"},
-    {Action::Kind::Paste, "paste"},
-};
-
-std::vector<Action> makeActions(std::uint64_t seed, std::size_t count)
-{
-    // How often each kind comes, out of 100.
-    constexpr std::pair<Action::Kind, int> Weights[] = {
-        {Action::Kind::Click, 19},
-        {Action::Kind::RightClick, 3},
-        {Action::Kind::Choose, 14},
-        {Action::Kind::Key, 25},
-        {Action::Kind::AccessKey, 12},
-        {Action::Kind::Menu, 4},
-        {Action::Kind::Close, 2},
-        {Action::Kind::Type, 14},
-        {Action::Kind::Paste, 7},
-    };
-    Rng rng(seed);
-    std::vector<Action> actions(count);
-    for (Action &action : actions) {
-        int roll = int(rng.below(100));
-        for (const auto &[kind, weight] : Weights) {
-            if (roll < weight) {
-                action.kind = kind;
-                break;
-            }
-            roll -= weight;
-        }
-        action.which = std::uint32_t(rng.next());
-        action.how = std::uint32_t(rng.next());
-        action.text = std::uint32_t(rng.next());
-    }
-    return actions;
-}
-
-QByteArray serialise(const std::vector<Action> &actions)
-{
-    QByteArray out;
-    for (const Action &action : actions) {
-        for (const auto &[kind, name] : KindNames) {
-            if (kind == action.kind)
-                out += name;
-        }
-        out += ' ' + QByteArray::number(action.which) + ' ' + QByteArray::number(action.how) + ' '
-            + QByteArray::number(action.text) + '\n';
-    }
-    return out;
-}
-
-std::vector<Action> deserialise(const QByteArray &in)
-{
-    std::vector<Action> actions;
-    for (const QByteArray &line : in.split('\n')) {
-        const QList<QByteArray> fields = line.simplified().split(' ');
-        if (fields.size() != 4)
-            continue;
-        Action action;
-        bool known = false;
-        for (const auto &[kind, name] : KindNames) {
-            if (fields[0] == name) {
-                action.kind = kind;
-                known = true;
-            }
-        }
-        if (!known)
-            throw std::runtime_error("no such action: " + fields[0].toStdString());
-        action.which = fields[1].toUInt();
-        action.how = fields[2].toUInt();
-        action.text = fields[3].toUInt();
-        actions.push_back(action);
-    }
-    return actions;
-}
-
-// -- Texts a person could type or paste --------------------------------------
-
-QString fromCodePoint(char32_t c)
-{
-    return QString::fromUcs4(&c, 1);
-}
 
 QString q(std::u16string_view text)
 {
     return QString::fromUtf16(text.data(), qsizetype(text.size()));
 }
 
-QStringList listItems()
-{
-    QStringList items;
-    for (const auto &row : DayTable)
-        items << q(row.key);
-    for (const auto &row : MonthTable)
-        items << q(row.key);
-    for (const auto &row : YearTable)
-        items << q(row.key);
-    return items;
-}
-
-QString thaiLetters(Rng &rng, int length)
-{
-    QString text;
-    for (int i = 0; i < length; ++i) {
-        // Consonants and vowels, and now and then a mark above or below.
-        const char32_t c = rng.chance(80) ? 0x0E01 + rng.below(0x2E) : 0x0E31 + rng.below(0x1E);
-        text += fromCodePoint(c);
-    }
-    return text;
-}
-
-// A text of one of many kinds. The items of a list, where given, are what a
-// person would mostly type into that list.
-QString randomText(std::uint32_t seed, bool pasting, const QStringList &itemsHere = {})
-{
-    Rng rng(seed);
-    const int length = 1 + int(rng.below(24));
-    QString text;
-    switch (rng.below(pasting ? 10 : 9)) {
-    case 0: // Thai
-        return thaiLetters(rng, length);
-    case 1: // Latin words and digits
-        for (int i = 0; i < length; ++i)
-            text += QChar(rng.chance(15) ? u' ' : char16_t(u'a' + rng.below(26)));
-        return text;
-    case 2: // combining marks with nothing to combine with
-        for (int i = 0; i < length; ++i)
-            text += fromCodePoint(rng.chance(50) ? 0x0E31 + rng.below(10) : 0x0300 + rng.below(0x70));
-        return text;
-    case 3: // right to left, with the controls that turn the direction
-        for (int i = 0; i < length; ++i) {
-            constexpr char32_t Directions[] = {0x200F, 0x202B, 0x202E, 0x2067, 0x202C};
-            text += fromCodePoint(rng.chance(10) ? Directions[rng.below(5)]
-                    : rng.chance(50)             ? 0x05D0 + rng.below(27)
-                                                 : 0x0627 + rng.below(36));
-        }
-        return text;
-    case 4: // control characters, broken surrogates, zero widths
-        for (int i = 0; i < length; ++i) {
-            constexpr char16_t Odd[] = {0x0000, 0x0007, 0x0008, 0x0009, 0x000A, 0x000D, 0x001B, 0x007F, 0x0085, 0x200B,
-                0x200D, 0x2028, 0x2029, 0xFEFF, 0xFFFD, 0xFFFF, 0xD800, 0xDBFF, 0xDC00, 0xDFFF};
-            text += QChar(Odd[rng.below(std::size(Odd))]);
-        }
-        return text;
-    case 5: // exactly an item of a list
-    case 6: {
-        const QStringList items = itemsHere.isEmpty() || rng.chance(20) ? listItems() : itemsHere;
-        text = items.at(int(rng.below(std::uint32_t(items.size()))));
-        if (rng.below(2) == 0)
-            return text;
-        // or one that is nearly an item
-        switch (rng.below(4)) {
-        case 0:
-            return text + u' ';
-        case 1:
-            return QChar(0x00A0) + text;
-        case 2:
-            return text.left(text.size() - 1);
-        default:
-            return text.toUpper() + fromCodePoint(0x0E48);
-        }
-    }
-    case 7: // pictures beyond the first plane, digits and punctuation
-        for (int i = 0; i < length; ++i)
-            text += rng.chance(50) ? fromCodePoint(0x1F300 + rng.below(0x300)) : QChar(char16_t(u'!' + rng.below(32)));
-        return text;
-    case 8: // a mixture
-        return thaiLetters(rng, length) + fromCodePoint(0x05D0 + rng.below(27)) + QChar(0x0301) + u"  "_qs
-            + QString::number(rng.next());
-    default: { // about a megabyte
-        const QString piece = thaiLetters(rng, 40) + u" abc "_qs + fromCodePoint(0x202E) + fromCodePoint(0x1F600);
-        text.reserve(1 << 20);
-        while (text.size() < (1 << 20) / 2)
-            text += piece;
-        return text;
-    }
-    }
-}
-
 // -- The checks ---------------------------------------------------------------
-
-// A check that fails: what kind of fault it found, and how it showed.
-struct Failure {
-    std::size_t action = 0; // the index of the action after which it showed
-    QString kind;
-    QString detail;
-};
 
 struct CheckFailed {
     QString kind;
@@ -303,16 +73,6 @@ void expect(bool holds, const char *kind, const QString &detail)
 QString nameOf(std::string_view name)
 {
     return QString::fromLatin1(name.data(), qsizetype(name.size()));
-}
-
-QString printable(const QString &text)
-{
-    QString shown = text.left(60);
-    for (QChar &c : shown) {
-        if (!c.isPrint())
-            c = QChar(0x2423); // the visible space
-    }
-    return u'"' + shown + (text.size() > 60 ? u"\"…"_qs : u"\""_qs);
 }
 
 void checkDesignedTexts(const Screen &screen)
@@ -378,11 +138,12 @@ bool isWhole(double value, double low, double high)
 
 // Some of Qt's own context menus (a scroll bar's) run an event loop of their
 // own and wait on the person. While an action runs, such a loop is answered
-// as Esc would answer it. A modal window is noted as well, since the program
-// raises none: its messages go through the presenter.
+// as Esc would answer it. The program's message boxes are left to the
+// actions; any other modal window is noted, since the program raises none.
 class NestedLoopAnswerer : public QObject {
 public:
-    NestedLoopAnswerer()
+    explicit NestedLoopAnswerer(std::function<int()> boxesOpen)
+        : m_boxesOpen(std::move(boxesOpen))
     {
         m_timer.setInterval(0);
         connect(&m_timer, &QTimer::timeout, this, &NestedLoopAnswerer::answer);
@@ -395,9 +156,10 @@ public:
 private:
     void answer()
     {
-        if (thread()->loopLevel() == 0)
+        if (thread()->loopLevel() <= m_boxesOpen())
             return;
-        if (QWidget *window = QApplication::activeModalWidget()) {
+        QWidget *window = QApplication::activeModalWidget();
+        if (window && !qobject_cast<QMessageBox *>(window)) {
             modal = QString::fromLatin1(window->metaObject()->className());
             window->close();
         } else if (QWidget *popup = QApplication::activePopupWidget()) {
@@ -405,88 +167,181 @@ private:
         }
     }
 
+    std::function<int()> m_boxesOpen;
     QTimer m_timer;
+};
+
+// Calls back as each window comes on view, before anything else can happen
+// to it.
+class ShowWatcher : public QObject {
+public:
+    explicit ShowWatcher(std::function<void(QWidget *)> shown)
+        : m_shown(std::move(shown))
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && watched->isWidgetType())
+            m_shown(static_cast<QWidget *>(watched));
+        return false;
+    }
+
+private:
+    std::function<void(QWidget *)> m_shown;
 };
 
 class Monkey {
 public:
-    Monkey() { start(); }
-
-    // What the run went through, to show that it went far.
-    QString summary() const
+    Monkey(std::vector<Action> actions, int progressFile, bool narrate)
+        : m_actions(std::move(actions))
+        , m_progressFile(progressFile)
+        , m_narrate(narrate)
     {
-        QStringList opened;
-        for (ScreenId id : AllScreens)
-            opened << u"Form%1 %2"_qs.arg(int(id) + 1).arg(m_opened[std::size_t(id)]);
-        return u"%1 program runs; screens opened: %2; %3 warnings, %4 verdicts"_qs.arg(m_programs)
-            .arg(opened.join(u", "_qs))
-            .arg(m_warnings)
-            .arg(m_verdicts);
+        start();
     }
 
     // Runs the actions on a program fresh from its start; a program that ends
     // is followed by a new one. Returns the first failure, if any.
-    std::optional<Failure> run(const std::vector<Action> &actions, int progressFile, bool narrate)
+    std::optional<Failure> run()
     {
         try {
             check();
         } catch (const CheckFailed &failed) {
             return Failure{0, failed.kind, u"at the start: "_qs + failed.detail};
         }
-        for (std::size_t i = 0; i < actions.size(); ++i) {
-            if (progressFile >= 0)
-                (void)pwrite(progressFile, &i, sizeof i, 0);
+        runActions(nullptr);
+        return m_failure;
+    }
+
+    Reach reach() const
+    {
+        Reach reach{m_warnings, m_verdicts, {}};
+        for (ScreenId id : AllScreens)
+            reach.opened.push_back(m_opened[std::size_t(id)]);
+        return reach;
+    }
+
+    // What the run went through, to show that it went far.
+    QString summary() const
+    {
+        QStringList opened;
+        for (ScreenId id : AllScreens)
+            opened << u"%1 %2"_qs.arg(QString::fromLatin1(screenName(id))).arg(m_opened[std::size_t(id)]);
+        return u"%1 program runs; screens opened: %2; %3 warnings, %4 verdicts, %5 boxes closed by an action"_qs
+            .arg(m_programs)
+            .arg(opened.join(u", "_qs))
+            .arg(m_warnings)
+            .arg(m_verdicts)
+            .arg(m_boxesClosed);
+    }
+
+private:
+    struct OpenBox {
+        QMessageBox *box;
+        std::size_t message; // its index in m_messages
+    };
+
+    struct ShownWithTexts {
+        Message message;
+        // What the entry screen's lists held when the box opened, and whether
+        // they held the same when it closed.
+        QStringList texts;
+        bool fromEntryScreen = false;
+        bool changedUnderTheBox = false;
+    };
+
+    // Performs the actions from the next one on, each followed by the checks
+    // unless the next one comes at once. Inside a box's modal loop it goes on
+    // until an action closes the box; a box still open when the actions run
+    // out or a check fails is closed as its OK would close it.
+    void runActions(QMessageBox *box)
+    {
+        while (!m_failure && m_next < m_actions.size()) {
+            if (box && !box->isVisible()) {
+                ++m_boxesClosed;
+                return;
+            }
+            const std::size_t i = m_next++;
+            if (m_progressFile >= 0)
+                (void)pwrite(m_progressFile, &i, sizeof i, 0);
+            const Action &action = m_actions[i];
             QString done;
             std::optional<CheckFailed> failed;
             try {
                 m_answerer.arm();
-                done = perform(actions[i]);
+                done = m_person.perform(action);
                 m_answerer.disarm();
-                check();
+                if (!action.quick || m_next == m_actions.size())
+                    check();
             } catch (const CheckFailed &check) {
                 m_answerer.disarm();
                 failed = check;
             }
-            if (narrate) {
-                QStringList onView;
-                for (ScreenId id : m_program->visibleScreens())
-                    onView << m_program->window(id)->objectName();
-                std::printf("monkey: %zu. %s  [on view: %s; %zu messages]\n", i + 1, qPrintable(done),
-                    qPrintable(onView.join(u' ')), m_messages.size());
-            }
+            if (m_narrate)
+                narrate(i, action, done);
             if (failed)
-                return Failure{i, failed->kind, failed->detail};
+                m_failure = Failure{i, failed->kind, failed->detail};
         }
-        return std::nullopt;
+        if (box && box->isVisible())
+            box->close();
     }
 
-private:
+    void narrate(std::size_t i, const Action &action, const QString &done) const
+    {
+        QStringList onView;
+        for (ScreenId id : m_program->visibleScreens())
+            onView << m_program->window(id)->objectName();
+        if (!m_boxes.empty())
+            onView << u"a box"_qs;
+        std::printf("monkey: %zu. %s%s  [on view: %s; %zu messages]\n", i + 1, qPrintable(done),
+            action.quick ? ", and at once" : "", qPrintable(onView.join(u' ')), m_messages.size());
+        std::fflush(stdout);
+    }
+
     void start()
     {
         m_program.reset();
         settle();
         m_program = std::make_unique<Program>();
+        m_person.setProgram(m_program.get());
         ++m_programs;
+        // The main menu came on view as the program started.
+        screenShown(m_program->window(MainMenu));
         m_messages.clear();
         m_messagesSeen = 0;
-        m_onView = nullptr;
-        // What the entry screen's lists held when the message came: a later
-        // click of the same action may have left the screen already.
-        setMessagePresenter([this](QWidget *, const Message &message) {
-            ShownWithTexts shown{message, {}, false};
-            if (const Screen *entry = m_program->screens.peek(EntryScreen); entry && entry->isLoaded()) {
-                shown.fromEntryScreen = true;
-                for (const char *name : {"Combo1", "Combo2", "Combo3"})
-                    shown.texts << entry->control<QComboBox>(name)->currentText();
-            }
-            m_messages.push_back(shown);
-        });
+        setMessagePresenter([this](QWidget *owner, const Message &message) { present(owner, message); });
+    }
+
+    QStringList entryTexts() const
+    {
+        QStringList texts;
+        if (const Screen *entry = m_program->screens.peek(EntryScreen); entry && entry->isLoaded()) {
+            for (const char *name : {"Combo1", "Combo2", "Combo3"})
+                texts << entry->control<QComboBox>(name)->currentText();
+        }
+        return texts;
+    }
+
+    // The real modal box, in whose loop the next actions run.
+    void present(QWidget *owner, const Message &message)
+    {
+        const QStringList texts = entryTexts();
+        m_messages.push_back({message, texts, !texts.isEmpty()});
+        const std::size_t index = m_messages.size() - 1;
+        const std::unique_ptr<QMessageBox> box = createMessageBox(owner, message);
+        m_boxes.push_back({box.get(), index});
+        QTimer::singleShot(0, box.get(), [this, box = box.get()] { runActions(box); });
+        box->exec();
+        m_boxes.pop_back();
+        m_messages[index].changedUnderTheBox = entryTexts() != texts;
     }
 
     // Everything that a click or key set going, done: queued calls, windows
     // going away, a program coming to its end. An access key clicks its
-    // button a moment after the key; that is waited for too, so that time
-    // never changes what a run does.
+    // button a moment after the key; that is waited for too.
     static void settle()
     {
         const auto flush = [] {
@@ -515,12 +370,20 @@ private:
         return false;
     }
 
+    bool isOpenBox(const QWidget *window) const
+    {
+        return std::any_of(
+            m_boxes.begin(), m_boxes.end(), [window](const OpenBox &open) { return open.box == window; });
+    }
+
     void check()
     {
         settle();
         expect(m_answerer.modal.isEmpty(), "modal", u"a modal window waited on the person: "_qs + m_answerer.modal);
+        expect(m_boxes.size() <= 1, "modal", u"a second box opened over the first"_qs);
         Program &program = *m_program;
         if (program.screens.hasEnded()) {
+            expect(m_boxes.empty(), "end", u"the program ended under an open box"_qs);
             expect(program.ended.count() == 1 && program.ended.first().first().toInt() == 0, "end",
                 u"the program ended with a failure or more than once"_qs);
             for (ScreenId id : AllScreens)
@@ -540,7 +403,8 @@ private:
             visible.size() == 1, "one-screen", u"on view: "_qs + (names.isEmpty() ? u"nothing"_qs : names.join(u' ')));
         for (QWidget *window : QApplication::topLevelWidgets()) {
             const bool popup = window->windowType() == Qt::Popup || window->windowType() == Qt::ToolTip;
-            expect(!window->isVisible() || popup || qobject_cast<ScreenWindow *>(window), "one-screen",
+            expect(!window->isVisible() || popup || qobject_cast<ScreenWindow *>(window) || isOpenBox(window),
+                "one-screen",
                 u"a window that is no screen is on view: "_qs + QString::fromLatin1(window->metaObject()->className()));
         }
         expect(program.isLoaded(MainMenu), "menu-loaded", u"the main menu is no longer loaded"_qs);
@@ -555,22 +419,38 @@ private:
                     .arg(state.YearValue)
                     .arg(state.Total));
         }
+        // The box's message belongs to the texts on screen as long as it is
+        // open.
+        if (!m_boxes.empty()) {
+            const ShownWithTexts &shown = m_messages[m_boxes.back().message];
+            expect(!shown.fromEntryScreen || entryTexts() == shown.texts, "verse",
+                u"the lists changed under the box to "_qs + printable(entryTexts().join(u" | "_qs)));
+        }
 
-        checkNewScreen();
+        checkNewScreens();
     }
 
-    // A screen that has come on view shows its designed texts.
-    void checkNewScreen()
+    // A screen that comes on view shows its designed texts. It is checked
+    // as it opens: the next action may come before its checks.
+    void screenShown(QWidget *window)
     {
-        const std::vector<ScreenId> visible = m_program->visibleScreens();
-        if (visible.size() != 1)
-            return;
-        ScreenWindow *window = m_program->window(visible.front());
-        if (window != m_onView) {
-            checkDesignedTexts(*m_program->screens.peek(visible.front()));
-            m_onView = window;
-            ++m_opened[std::size_t(visible.front())];
+        for (ScreenId id : AllScreens) {
+            if (!m_program || m_program->window(id) != window)
+                continue;
+            ++m_opened[std::size_t(id)];
+            try {
+                checkDesignedTexts(*m_program->screens.peek(id));
+            } catch (const CheckFailed &failed) {
+                if (!m_openedWrongly)
+                    m_openedWrongly = failed;
+            }
         }
+    }
+
+    void checkNewScreens()
+    {
+        if (m_openedWrongly)
+            throw *m_openedWrongly;
     }
 
     // Every message is the warning or the verdict that the entry screen's
@@ -582,6 +462,7 @@ private:
             const Message &message = shown.message;
             expect(message.icon != QMessageBox::Critical, "fatal", message.text);
             expect(shown.fromEntryScreen, "message", u"a message with no entry screen: "_qs + message.title);
+            expect(!shown.changedUnderTheBox, "verse", u"the lists changed while the box was open"_qs);
             const QStringList &texts = shown.texts;
             ReckoningState scratch;
             const ReckoningOutcome outcome
@@ -594,490 +475,26 @@ private:
         }
     }
 
-    // -- Doing things ---------------------------------------------------------
+    std::vector<Action> m_actions;
+    std::size_t m_next = 0;
+    std::optional<Failure> m_failure;
+    int m_progressFile;
+    bool m_narrate;
 
-    ScreenWindow *onView() const
-    {
-        const std::vector<ScreenId> visible = m_program->visibleScreens();
-        return visible.empty() ? nullptr : m_program->window(visible.front());
-    }
-
-    // The way to a widget by name, from its window: Form1/Combo2/QLineEdit.
-    static QString describe(const QWidget *widget)
-    {
-        QStringList path;
-        for (; widget; widget = widget->isWindow() ? nullptr : widget->parentWidget()) {
-            const QString name = widget->objectName();
-            if (name == u"surface"_qs)
-                continue;
-            path.prepend(name.isEmpty() ? QString::fromLatin1(widget->metaObject()->className()) : name);
-        }
-        return path.join(u'/');
-    }
-
-    // Where the keyboard goes: an open pop-up first, then the focus.
-    QWidget *keyTarget() const
-    {
-        if (QWidget *popup = QApplication::activePopupWidget())
-            return popup->focusWidget() ? popup->focusWidget() : popup;
-        ScreenWindow *window = onView();
-        if (!window)
-            return nullptr;
-        QWidget *focus = window->focusWidget();
-        return focus && focus->isVisible() ? focus : window;
-    }
-
-    // Everything on view that the mouse could land on.
-    std::vector<QWidget *> clickable() const
-    {
-        QWidget *top = QApplication::activePopupWidget();
-        if (!top)
-            top = onView();
-        std::vector<QWidget *> widgets;
-        if (!top)
-            return widgets;
-        widgets.push_back(top);
-        for (QWidget *child : top->findChildren<QWidget *>()) {
-            if (child->isVisible() && !child->isWindow() && !child->rect().isEmpty())
-                widgets.push_back(child);
-        }
-        return widgets;
-    }
-
-    std::vector<QLineEdit *> editable() const
-    {
-        std::vector<QLineEdit *> fields;
-        if (ScreenWindow *window = onView()) {
-            for (QLineEdit *field : window->findChildren<QLineEdit *>()) {
-                if (field->isVisible() && field->isEnabled() && !field->isReadOnly())
-                    fields.push_back(field);
-            }
-        }
-        return fields;
-    }
-
-    static QPoint pointIn(const QWidget *widget, std::uint32_t how)
-    {
-        if (const auto *menu = qobject_cast<const QMenu *>(widget); menu && !menu->actions().isEmpty() && how % 4) {
-            const QList<QAction *> actions = menu->actions();
-            return menu->actionGeometry(actions.at(qsizetype(how % actions.size()))).center();
-        }
-        const QRect area = widget->rect();
-        return {int(how % std::uint32_t(area.width())), int((how >> 16) % std::uint32_t(area.height()))};
-    }
-
-    QString click(const Action &action, Qt::MouseButton button)
-    {
-        const std::vector<QWidget *> widgets = clickable();
-        if (widgets.empty())
-            return u"nothing to click"_qs;
-        QWidget *widget = widgets[action.which % widgets.size()];
-        const QPoint at = pointIn(widget, action.how);
-        // Told before it is done: the click may take the widget away.
-        const QString done = (button == Qt::RightButton ? u"right-click "_qs : u"click "_qs) + describe(widget)
-            + u" at %1,%2"_qs.arg(at.x()).arg(at.y());
-        QTest::mouseClick(widget, button, Qt::NoModifier, at);
-        return done;
-    }
-
-    // An item of a list, picked with the mouse: the arrow, then the item.
-    QString choose(const Action &action)
-    {
-        std::vector<QComboBox *> lists;
-        if (ScreenWindow *window = onView(); window && !QApplication::activePopupWidget()) {
-            for (QComboBox *list : window->findChildren<QComboBox *>()) {
-                if (list->isVisible() && list->isEnabled() && list->count() > 0)
-                    lists.push_back(list);
-            }
-        }
-        if (lists.empty())
-            return click(action, Qt::LeftButton);
-        // Half the time the first list that holds none of its items, so that
-        // all three get filled and predict has something to tell.
-        QComboBox *list = lists[action.which % lists.size()];
-        if (action.how % 2 == 0) {
-            for (QComboBox *unfilled : lists) {
-                if (unfilled->findText(unfilled->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive) < 0) {
-                    list = unfilled;
-                    break;
-                }
-            }
-        }
-        const QString done = u"choose from "_qs + describe(list);
-        QTest::mouseClick(list, Qt::LeftButton, Qt::NoModifier, QPoint(list->width() - 6, list->height() / 2));
-        QAbstractItemView *view = list->view();
-        if (!view->isVisible())
-            return done + u": no list opened"_qs;
-        const int row = int((action.how >> 1) % std::uint32_t(list->count()));
-        view->scrollTo(view->model()->index(row, 0));
-        QTest::mouseClick(
-            view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualRect(view->model()->index(row, 0)).center());
-        return done + u" item %1, which shows "_qs.arg(row) + printable(list->currentText());
-    }
-
-    QString key(const Action &action)
-    {
-        struct Key {
-            Qt::Key key;
-            Qt::KeyboardModifiers modifiers;
-            const char *name;
-        };
-        static const Key Keys[] = {
-            {Qt::Key_Tab, Qt::NoModifier, "Tab"},
-            {Qt::Key_Backtab, Qt::ShiftModifier, "Shift+Tab"},
-            {Qt::Key_Return, Qt::NoModifier, "Enter"},
-            {Qt::Key_Enter, Qt::KeypadModifier, "keypad Enter"},
-            {Qt::Key_Escape, Qt::NoModifier, "Esc"},
-            {Qt::Key_Space, Qt::NoModifier, "Space"},
-            {Qt::Key_Up, Qt::NoModifier, "Up"},
-            {Qt::Key_Down, Qt::NoModifier, "Down"},
-            {Qt::Key_Left, Qt::NoModifier, "Left"},
-            {Qt::Key_Right, Qt::NoModifier, "Right"},
-            {Qt::Key_Home, Qt::NoModifier, "Home"},
-            {Qt::Key_End, Qt::NoModifier, "End"},
-            {Qt::Key_PageUp, Qt::NoModifier, "Page Up"},
-            {Qt::Key_PageDown, Qt::NoModifier, "Page Down"},
-            {Qt::Key_F4, Qt::NoModifier, "F4"},
-            {Qt::Key_Down, Qt::AltModifier, "Alt+Down"},
-            {Qt::Key_Backspace, Qt::NoModifier, "Backspace"},
-            {Qt::Key_Delete, Qt::NoModifier, "Delete"},
-            {Qt::Key_A, Qt::ControlModifier, "Ctrl+A"},
-            {Qt::Key_C, Qt::ControlModifier, "Ctrl+C"},
-            {Qt::Key_X, Qt::ControlModifier, "Ctrl+X"},
-            {Qt::Key_V, Qt::ControlModifier, "Ctrl+V"},
-            {Qt::Key_Z, Qt::ControlModifier, "Ctrl+Z"},
-            {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, "Ctrl+Shift+Z"},
-            {Qt::Key_Menu, Qt::NoModifier, "Menu"},
-            {Qt::Key_F10, Qt::NoModifier, "F10"},
-            {Qt::Key_F4, Qt::AltModifier, "Alt+F4"},
-        };
-        QWidget *target = keyTarget();
-        if (!target)
-            return u"no key target"_qs;
-        const Key &chosen = Keys[action.how % std::size(Keys)];
-        const QString done = QString::fromLatin1(chosen.name) + u" on "_qs + describe(target);
-        QTest::keyClick(target, chosen.key, chosen.modifiers);
-        return done;
-    }
-
-    // The underlined letters on view, and now and then any letter at all.
-    // Now and then two keys in quick succession, the second before the first
-    // one's button has clicked.
-    QString accessKey(const Action &action)
-    {
-        Rng rng(action.text);
-        const int presses = rng.chance(25) ? 2 : 1;
-        QString done;
-        for (int press = 0; press < presses; ++press) {
-            QWidget *target = keyTarget();
-            if (!target)
-                return done.isEmpty() ? u"no key target"_qs : done;
-            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-            const QString letters = accessLetters(menu);
-            QChar letter;
-            if (!letters.isEmpty() && rng.chance(75))
-                letter = letters.at(qsizetype(rng.below(std::uint32_t(letters.size()))));
-            else
-                letter = rng.chance(50) ? QChar(char16_t(0x0E01 + rng.below(0x2E)))
-                                        : QChar(char16_t(u'a' + rng.below(26)));
-            // In an open menu the letter alone chooses; elsewhere it takes Alt.
-            const Qt::KeyboardModifiers modifiers = menu ? Qt::NoModifier : Qt::AltModifier;
-            const auto code = static_cast<Qt::Key>(letter.toUpper().unicode());
-            done += (done.isEmpty() ? u""_qs : u", then "_qs) + (menu ? u""_qs : u"Alt+"_qs) + letter + u" on "_qs
-                + describe(target);
-            const QPointer<QWidget> alive(target);
-            QTest::sendKeyEvent(QTest::Press, target, code, QString(letter), modifiers);
-            if (alive)
-                QTest::sendKeyEvent(QTest::Release, target, code, QString(letter), modifiers);
-            // A menu's letter opens its screen at once; the second key must
-            // not hide how it opened.
-            QCoreApplication::processEvents();
-            checkNewScreen();
-        }
-        return done;
-    }
-
-    QString accessLetters(const QMenu *menu) const
-    {
-        QStringList captions;
-        if (menu) {
-            for (const QAction *entry : menu->actions())
-                captions << entry->text();
-        } else if (ScreenWindow *window = onView()) {
-            for (const QAbstractButton *button : window->findChildren<QAbstractButton *>())
-                captions << button->text();
-            if (window->menuBar()) {
-                for (const QAction *entry : window->menuBar()->actions())
-                    captions << entry->text();
-            }
-        }
-        QString letters;
-        for (const QString &caption : captions) {
-            const qsizetype marker = caption.indexOf(u'&');
-            if (marker >= 0 && marker + 1 < caption.size())
-                letters += caption.at(marker + 1);
-        }
-        return letters;
-    }
-
-    // A command of the main menu's drop-down, chosen as the menu chooses it.
-    QString menuCommand(const Action &action)
-    {
-        ScreenWindow *window = onView();
-        if (!window || !window->menuBar() || QApplication::activePopupWidget())
-            return click(action, Qt::LeftButton);
-        const QList<QAction *> entries = window->menuBar()->actions().front()->menu()->actions();
-        QAction *entry = entries.at(qsizetype(action.how % entries.size()));
-        const QString done = u"choose "_qs + entry->objectName() + u" on "_qs + describe(window);
-        entry->trigger();
-        return done;
-    }
-
-    // The close button of the title bar: a first press only closes an open
-    // pop-up, as it does on the desktop.
-    QString closeButton()
-    {
-        if (QWidget *popup = QApplication::activePopupWidget()) {
-            const QString done = u"close the pop-up "_qs + describe(popup);
-            popup->close();
-            return done;
-        }
-        ScreenWindow *window = onView();
-        if (!window)
-            return u"nothing to close"_qs;
-        const QString done = u"close "_qs + describe(window);
-        window->close();
-        return done;
-    }
-
-    // Into a field, after a click that puts the focus there, and half the
-    // time with all its text selected so that the new text replaces it; or
-    // into whatever has the focus.
-    QWidget *fieldFor(const Action &action, QString &where)
-    {
-        const std::vector<QLineEdit *> fields = editable();
-        if (!fields.empty() && action.how % 4 != 0) {
-            QLineEdit *field = fields[action.which % fields.size()];
-            QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, pointIn(field, action.how));
-            where = describe(field);
-            if ((action.how >> 8) % 2 == 0) {
-                QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-                where += u", all selected"_qs;
-            }
-            return field;
-        }
-        QWidget *target = keyTarget();
-        if (target)
-            where = describe(target);
-        return target;
-    }
-
-    static QStringList itemsOf(const QWidget *field)
-    {
-        QStringList items;
-        if (const auto *list = qobject_cast<const QComboBox *>(field ? field->parentWidget() : nullptr)) {
-            for (int i = 0; i < list->count(); ++i)
-                items << list->itemText(i);
-        }
-        return items;
-    }
-
-    QString type(const Action &action)
-    {
-        QString where;
-        QWidget *target = fieldFor(action, where);
-        if (!target)
-            return u"nowhere to type"_qs;
-        const QString text = randomText(action.text, false, itemsOf(target));
-        // A key for each character, pairs of surrogates together. In an open
-        // menu a letter may choose an entry and so take the menu away.
-        const QPointer<QWidget> alive(target);
-        for (qsizetype i = 0; i < text.size() && alive; ++i) {
-            qsizetype length = 1;
-            if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
-                length = 2;
-            const QString character = text.mid(i, length);
-            QTest::sendKeyEvent(QTest::Press, target, Qt::Key_unknown, character, Qt::NoModifier);
-            QTest::sendKeyEvent(QTest::Release, target, Qt::Key_unknown, character, Qt::NoModifier);
-            i += length - 1;
-        }
-        return u"type "_qs + printable(text) + u" into "_qs + where;
-    }
-
-    QString paste(const Action &action)
-    {
-        QString where;
-        QWidget *target = fieldFor(action, where);
-        if (!target)
-            return u"nowhere to paste"_qs;
-        const QString text = randomText(action.text, true, itemsOf(target));
-        QGuiApplication::clipboard()->setText(text);
-        QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
-        return u"paste %1 characters "_qs.arg(text.size()) + printable(text) + u" into "_qs + where;
-    }
-
-    QString perform(const Action &action)
-    {
-        switch (action.kind) {
-        case Action::Kind::Click:
-            return click(action, Qt::LeftButton);
-        case Action::Kind::RightClick:
-            return click(action, Qt::RightButton);
-        case Action::Kind::Choose:
-            return choose(action);
-        case Action::Kind::Key:
-            return key(action);
-        case Action::Kind::AccessKey:
-            return accessKey(action);
-        case Action::Kind::Menu:
-            return menuCommand(action);
-        case Action::Kind::Close:
-            return closeButton();
-        case Action::Kind::Type:
-            return type(action);
-        case Action::Kind::Paste:
-            return paste(action);
-        }
-        return {};
-    }
-
-    struct ShownWithTexts {
-        Message message;
-        QStringList texts;
-        bool fromEntryScreen;
-    };
-
-    NestedLoopAnswerer m_answerer;
+    NestedLoopAnswerer m_answerer{[this] { return int(m_boxes.size()); }};
+    Person m_person;
     std::unique_ptr<Program> m_program;
     int m_programs = 0;
     std::array<int, AllScreens.size()> m_opened{};
     int m_warnings = 0;
     int m_verdicts = 0;
+    int m_boxesClosed = 0;
     std::vector<ShownWithTexts> m_messages;
     std::size_t m_messagesSeen = 0;
-    QPointer<ScreenWindow> m_onView;
+    std::vector<OpenBox> m_boxes;
+    std::optional<CheckFailed> m_openedWrongly;
+    ShowWatcher m_showWatcher{[this](QWidget *window) { screenShown(window); }};
 };
-
-// -- Running in a child process, and shrinking --------------------------------
-
-struct Outcome {
-    bool passed = true;
-    Failure failure;
-    QString output;
-};
-
-class Runner {
-public:
-    explicit Runner(QTemporaryDir &dir)
-        : m_dir(dir)
-    {
-    }
-
-    // Runs the actions in a child process and tells how it went.
-    Outcome run(const std::vector<Action> &actions, bool narrate) const
-    {
-        const QString list = m_dir.filePath(u"actions.txt"_qs);
-        const QString progress = m_dir.filePath(u"progress"_qs);
-        QFile file(list);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(serialise(actions)) < 0)
-            throw std::runtime_error("cannot write the list of actions");
-        file.close();
-        QFile::remove(progress);
-
-        QProcess child;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"DUSET_MONKEY_REPLAY"_qs, list);
-        environment.insert(u"DUSET_MONKEY_PROGRESS"_qs, progress);
-        environment.insert(u"DUSET_MONKEY_NARRATE"_qs, narrate ? u"1"_qs : u"0"_qs);
-        child.setProcessEnvironment(environment);
-        child.setProcessChannelMode(QProcess::MergedChannels);
-        // Only the last, narrated run waits for a stack trace of a crash.
-        QStringList arguments{u"monkey"_qs};
-        if (!narrate)
-            arguments << u"-nocrashhandler"_qs;
-        child.start(QCoreApplication::applicationFilePath(), arguments);
-        // Generous: a slow sanitizer build takes a few milliseconds an action.
-        const int limit = 120'000 + int(std::min<std::size_t>(actions.size(), 1'000'000) * 100);
-        const bool finished = child.waitForFinished(limit);
-        if (!finished) {
-            child.kill();
-            child.waitForFinished();
-        }
-        Outcome outcome;
-        outcome.output = QString::fromUtf8(child.readAll());
-        if (finished && child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0)
-            return outcome;
-
-        outcome.passed = false;
-        const QRegularExpression reported(u"monkey: failed after action (\\d+): ([\\w-]+): (.*)"_qs);
-        const QRegularExpressionMatch match = reported.match(outcome.output);
-        if (match.hasMatch()) {
-            outcome.failure = {match.captured(1).toULongLong(), match.captured(2), match.captured(3)};
-            return outcome;
-        }
-        // A crash or a hang says nothing; the progress file tells where it was.
-        std::size_t at = 0;
-        QFile where(progress);
-        if (where.open(QIODevice::ReadOnly))
-            where.read(reinterpret_cast<char *>(&at), sizeof at);
-        const QStringList lines = outcome.output.split(u'\n');
-        outcome.failure = {
-            at, finished ? u"crash"_qs : u"hang"_qs, lines.mid(std::max<qsizetype>(0, lines.size() - 40)).join(u'\n')};
-        return outcome;
-    }
-
-    // Leaves out as much as it can while the run still fails in the same way
-    // (delta debugging), within a time budget.
-    std::vector<Action> shrink(std::vector<Action> actions, const QString &kind, qint64 budgetMs) const
-    {
-        QElapsedTimer clock;
-        clock.start();
-        std::size_t chunk = actions.size() / 2;
-        while (chunk >= 1 && clock.elapsed() < budgetMs) {
-            bool removed = false;
-            for (std::size_t start = 0; start < actions.size() && clock.elapsed() < budgetMs;) {
-                std::vector<Action> candidate(actions.begin(), actions.begin() + qsizetype(start));
-                candidate.insert(candidate.end(), actions.begin() + qsizetype(std::min(actions.size(), start + chunk)),
-                    actions.end());
-                const Outcome outcome = run(candidate, false);
-                if (!outcome.passed && outcome.failure.kind == kind) {
-                    candidate.resize(std::min(candidate.size(), outcome.failure.action + 1));
-                    actions = candidate;
-                    removed = true;
-                } else {
-                    start += chunk;
-                }
-            }
-            if (!removed)
-                chunk /= 2;
-            chunk = std::min(chunk, actions.size() / 2 ? actions.size() / 2 : 1);
-        }
-        return actions;
-    }
-
-private:
-    QTemporaryDir &m_dir;
-};
-
-std::uint64_t seedFromEnvironment()
-{
-    const QByteArray seed = qgetenv("DUSET_MONKEY_SEED");
-    if (seed == "random")
-        return QRandomGenerator::system()->generate64();
-    if (seed.isEmpty())
-        return 1;
-    bool ok = false;
-    const std::uint64_t value = seed.toULongLong(&ok);
-    if (!ok)
-        throw std::runtime_error("DUSET_MONKEY_SEED is no number");
-    return value;
-}
-
-std::size_t countFromEnvironment()
-{
-    const QByteArray count = qgetenv("DUSET_MONKEY_ACTIONS");
-    return count.isEmpty() ? 3000 : std::size_t(count.toULongLong());
-}
 
 } // namespace
 
@@ -1135,10 +552,14 @@ void TestMonkey::actionsSurviveBeingWrittenOut()
         QCOMPARE(read[i].which, actions[i].which);
         QCOMPARE(read[i].how, actions[i].how);
         QCOMPARE(read[i].text, actions[i].text);
+        QCOMPARE(read[i].quick, actions[i].quick);
     }
     for (const auto &[kind, name] : KindNames)
         QVERIFY2(std::any_of(actions.begin(), actions.end(), [kind = kind](const Action &a) { return a.kind == kind; }),
             name);
+    QVERIFY(std::any_of(actions.begin(), actions.end(), [](const Action &a) { return a.quick; }));
+    // A list written before actions could come at once still reads.
+    QCOMPARE(deserialise("access-key 1 2 3\n").front().quick, false);
 }
 
 void TestMonkey::monkey()
@@ -1148,18 +569,16 @@ void TestMonkey::monkey()
         // The child: run the list as it is.
         QFile file(QString::fromLocal8Bit(replay));
         QVERIFY2(file.open(QIODevice::ReadOnly), replay.constData());
-        const std::vector<Action> actions = deserialise(file.readAll());
         const QByteArray progressPath = qgetenv("DUSET_MONKEY_PROGRESS");
         const int progress = progressPath.isEmpty() ? -1 : ::open(progressPath.constData(), O_WRONLY | O_CREAT, 0600);
-        Monkey monkey;
-        const std::optional<Failure> failure = monkey.run(actions, progress, qgetenv("DUSET_MONKEY_NARRATE") != "0");
+        Monkey monkey(deserialise(file.readAll()), progress, qgetenv("DUSET_MONKEY_NARRATE") != "0");
+        const std::optional<Failure> failure = monkey.run();
         if (progress >= 0)
             ::close(progress);
-        std::printf("monkey: summary: %s\n", qPrintable(monkey.summary()));
+        std::printf("monkey: summary: %s\n%s", qPrintable(monkey.summary()), reportReach(monkey.reach()).constData());
         std::fflush(stdout);
         if (failure) {
-            std::printf("monkey: failed after action %zu: %s: %s\n", failure->action, qPrintable(failure->kind),
-                qPrintable(failure->detail));
+            std::printf("%s", reportFailure(*failure).constData());
             std::fflush(stdout);
             QFAIL("the program failed a check");
         }
@@ -1178,8 +597,17 @@ void TestMonkey::monkey()
         if (line.startsWith(u"monkey: summary"_qs))
             qInfo("%s", qPrintable(line));
     }
-    if (outcome.passed)
+    if (outcome.passed) {
+        if (count < 1000)
+            return;
+        const Reach &reach = outcome.reach;
+        QVERIFY2(reach.warnings > 0, "the run raised no warning");
+        QVERIFY2(reach.verdicts > 0, "the run reached no verdict");
+        QCOMPARE(reach.opened.size(), AllScreens.size());
+        for (ScreenId id : AllScreens)
+            QVERIFY2(reach.opened[std::size_t(id)] > 0, screenName(id).data());
         return;
+    }
 
     dir.setAutoRemove(false);
     const Failure &first = outcome.failure;
