@@ -59,6 +59,9 @@ QString q(std::u16string_view text)
 
 // -- The checks ---------------------------------------------------------------
 
+// The only boxes the main menu raises: about the program and about Qt.
+const QStringList AboutTitles{u"เกี่ยวกับ duset"_qs, u"About Qt"_qs};
+
 struct CheckFailed {
     QString kind;
     QString detail;
@@ -94,9 +97,12 @@ void checkDesignedTexts(const Screen &screen)
             shown = static_cast<QLineEdit *>(widget)->text();
             break;
         case Control::Kind::CommandButton:
+        case Control::Kind::CheckBox:
+        case Control::Kind::OptionButton:
             shown = static_cast<QAbstractButton *>(widget)->text();
             break;
-        case Control::Kind::ComboBox: {
+        case Control::Kind::ComboBox:
+        case Control::Kind::DropDownList: {
             const auto *list = static_cast<QComboBox *>(widget);
             shown = list->currentText();
             expect(list->currentIndex() == -1, "designed-texts", name + u" opens with an item chosen"_qs);
@@ -116,11 +122,11 @@ void checkDesignedTexts(const Screen &screen)
         expect(shown == control.text.toString(), "designed-texts",
             name + u" shows "_qs + printable(shown) + u" instead of "_qs + printable(control.text.toString()));
     }
-    if (description.menu) {
-        const auto *dropDown = window->findChild<QMenu *>(nameOf(description.menu->name));
-        expect(dropDown && dropDown->title() == description.menu->caption.toString(), "designed-texts",
-            where + u": menu caption"_qs);
-        for (const MenuEntry &entry : description.menu->entries) {
+    for (const Menu &menu : description.menus) {
+        const auto *dropDown = window->findChild<QMenu *>(nameOf(menu.name));
+        expect(
+            dropDown && dropDown->title() == menu.caption.toString(), "designed-texts", where + u": menu caption"_qs);
+        for (const MenuEntry &entry : menu.entries) {
             const QAction *action = window->menuEntry(entry.name);
             expect(
                 action && (entry.caption == u"-" ? action->isSeparator() : action->text() == entry.caption.toString()),
@@ -250,6 +256,7 @@ private:
         // they held the same when it closed.
         QStringList texts;
         bool fromEntryScreen = false;
+        bool fromMainMenu = false; // its Help menu's boxes about the program and about Qt
         bool changedUnderTheBox = false;
     };
 
@@ -329,7 +336,8 @@ private:
     void present(QWidget *owner, const Message &message)
     {
         const QStringList texts = entryTexts();
-        m_messages.push_back({message, texts, !texts.isEmpty()});
+        const bool fromMainMenu = owner && owner == m_program->window(MainMenu);
+        m_messages.push_back({message, texts, !texts.isEmpty() && !fromMainMenu, fromMainMenu});
         const std::size_t index = m_messages.size() - 1;
         const std::unique_ptr<QMessageBox> box = createMessageBox(owner, message);
         m_boxes.push_back({box.get(), index});
@@ -461,6 +469,11 @@ private:
             const ShownWithTexts &shown = m_messages[m_messagesSeen];
             const Message &message = shown.message;
             expect(message.icon != QMessageBox::Critical, "fatal", message.text);
+            if (shown.fromMainMenu) {
+                expect(AboutTitles.contains(message.title), "message", u"the main menu raised "_qs + message.title);
+                ++m_abouts;
+                continue;
+            }
             expect(shown.fromEntryScreen, "message", u"a message with no entry screen: "_qs + message.title);
             expect(!shown.changedUnderTheBox, "verse", u"the lists changed while the box was open"_qs);
             const QStringList &texts = shown.texts;
@@ -488,6 +501,7 @@ private:
     std::array<int, AllScreens.size()> m_opened{};
     int m_warnings = 0;
     int m_verdicts = 0;
+    int m_abouts = 0;
     int m_boxesClosed = 0;
     std::vector<ShownWithTexts> m_messages;
     std::size_t m_messagesSeen = 0;
