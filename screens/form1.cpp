@@ -19,42 +19,19 @@ namespace {
 
 constexpr Font Heading{.face = "AngsanaUPC", .points = 14.25, .weight = 700};
 
-constexpr Colour Periwinkle = rgb(0x8080FF);
-
 using enum Control::Kind;
 
 // The white-on-orange word on a list's top line, left of the list.
 constexpr Control listLabel(std::string_view name, int top, int tabIndex, QStringView text)
 {
-    return {.kind = Label,
-        .name = name,
-        .text = text,
-        .left = 480,
-        .top = top,
-        .width = 615,
-        .height = 255,
-        .font = DialogFace,
-        .foreColor = White,
-        .backColor = Orange,
-        .alignment = Alignment::Centre,
-        .tabIndex = tabIndex};
+    return fieldLabel(name, 480, top, 615, tabIndex, text);
 }
 
 // A button of the column on the right.
 constexpr Control button(
     std::string_view name, int top, int height, int tabIndex, QStringView text, Picture picture = Picture::None)
 {
-    return {.kind = CommandButton,
-        .name = name,
-        .text = text,
-        .left = 3960,
-        .top = top,
-        .width = 1095,
-        .height = height,
-        .font = DialogFace,
-        .backColor = Periwinkle,
-        .tabIndex = tabIndex,
-        .picture = picture};
+    return periwinkleButton(name, 3960, top, 1095, height, tabIndex, text, picture);
 }
 
 constexpr Control Controls[] = {
@@ -114,16 +91,7 @@ constexpr Control Controls[] = {
     button("Command2", 3240, 495, 9, u"&จบ"),
     button("Command3", 2520, 495, 10, u"ใ&ส่ข้อมูลใหม่"),
     // In the free corner below the lists: leads to the birth-date screen.
-    {.kind = CommandButton,
-        .name = "Command4",
-        .text = u"หาจาก&วันเกิด…",
-        .left = 480,
-        .top = 3600,
-        .width = 2055,
-        .height = 375,
-        .font = DialogFace,
-        .backColor = Periwinkle,
-        .tabIndex = 11},
+    periwinkleButton("Command4", 480, 3600, 2055, 375, 11, u"หาจาก&วันเกิด…"),
 };
 
 constexpr ScreenDescription Description{

@@ -18,8 +18,6 @@ namespace duset {
 
 namespace {
 
-constexpr Colour Periwinkle = rgb(0x8080FF);
-
 // The first Buddhist Era year that began on 1 January.
 constexpr int OldNewYearEnded = 2484;
 
@@ -31,18 +29,7 @@ constexpr QStringView AskForTheDate = u"ใส่วันที่ เลือ
 // The white-on-orange word on the top line of a field or a result, left of it.
 constexpr Control rowLabel(std::string_view name, int top, int tabIndex, QStringView text)
 {
-    return {.kind = Label,
-        .name = name,
-        .text = text,
-        .left = 240,
-        .top = top,
-        .width = 1095,
-        .height = 255,
-        .font = DialogFace,
-        .foreColor = White,
-        .backColor = Orange,
-        .alignment = Alignment::Centre,
-        .tabIndex = tabIndex};
+    return fieldLabel(name, 240, top, 1095, tabIndex, text);
 }
 
 // A line of text on the star field, across the screen, with room for the
@@ -65,16 +52,7 @@ constexpr Control line(std::string_view name, int left, int top, int width, int 
 
 constexpr Control button(std::string_view name, int left, int tabIndex, QStringView text)
 {
-    return {.kind = CommandButton,
-        .name = name,
-        .text = text,
-        .left = left,
-        .top = 5580,
-        .width = 1695,
-        .height = 495,
-        .font = DialogFace,
-        .backColor = Periwinkle,
-        .tabIndex = tabIndex};
+    return periwinkleButton(name, left, 5580, 1695, 495, tabIndex, text);
 }
 
 // Above, the three fields of the date and the hour of birth; below, what they

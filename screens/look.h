@@ -19,6 +19,43 @@ inline constexpr Colour Orange = rgb(0xFF8000);
 inline constexpr Colour Black = rgb(0x000000);
 inline constexpr Colour White = rgb(0xFFFFFF);
 
+// The entry screen's look, which the date screen shares: a bold white word
+// on orange on a field's top line, left of it, and bold buttons on
+// periwinkle.
+inline constexpr Colour Periwinkle = rgb(0x8080FF);
+
+constexpr Control fieldLabel(std::string_view name, int left, int top, int width, int tabIndex, QStringView text)
+{
+    return {.kind = Control::Kind::Label,
+        .name = name,
+        .text = text,
+        .left = left,
+        .top = top,
+        .width = width,
+        .height = 255,
+        .font = DialogFace,
+        .foreColor = White,
+        .backColor = Orange,
+        .alignment = Alignment::Centre,
+        .tabIndex = tabIndex};
+}
+
+constexpr Control periwinkleButton(std::string_view name, int left, int top, int width, int height, int tabIndex,
+    QStringView text, Picture picture = Picture::None)
+{
+    return {.kind = Control::Kind::CommandButton,
+        .name = name,
+        .text = text,
+        .left = left,
+        .top = top,
+        .width = width,
+        .height = height,
+        .font = DialogFace,
+        .backColor = Periwinkle,
+        .tabIndex = tabIndex,
+        .picture = picture};
+}
+
 // The title across the top of a reference screen, centred on the label's
 // whole width, which may run past the window's edges.
 constexpr Control title(int left, int width, int tabIndex, QStringView text)
