@@ -39,8 +39,8 @@ int main(int argc, char **argv)
         event.xclient.message_type = XInternAtom(display, "_NET_CLOSE_WINDOW", False);
         event.xclient.data.l[0] = CurrentTime;
         event.xclient.data.l[1] = 2; // from a pager, which a window manager always obeys
-        sent = XSendEvent(display, DefaultRootWindow(display), False,
-            SubstructureRedirectMask | SubstructureNotifyMask, &event);
+        sent = XSendEvent(
+            display, DefaultRootWindow(display), False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
     }
     XSync(display, False);
     XCloseDisplay(display);
