@@ -104,16 +104,25 @@ std::unique_ptr<QMessageBox> createMessageBox(QWidget *owner, const Message &mes
     return std::make_unique<MessageBox>(owner, message);
 }
 
-void showMessage(QWidget *owner, const Message &message)
+namespace {
+
+// Every box goes this way: while it is open no handler runs, and a presenter
+// in place takes the message instead of the box.
+void runModal(QWidget *owner, const Message &message, const std::function<void()> &showBox)
 {
     ++openMessages;
     const auto closed = qScopeGuard([] { --openMessages; });
-    if (presenter()) {
+    if (presenter())
         presenter()(owner, message);
-        return;
-    }
-    const std::unique_ptr<QMessageBox> box = createMessageBox(owner, message);
-    box->exec();
+    else
+        showBox();
+}
+
+} // namespace
+
+void showMessage(QWidget *owner, const Message &message)
+{
+    runModal(owner, message, [owner, &message] { createMessageBox(owner, message)->exec(); });
 }
 
 bool isMessageOpen()
@@ -123,14 +132,8 @@ bool isMessageOpen()
 
 void showAboutQt(QWidget *owner)
 {
-    // A box like any other: no handler runs while it is open.
-    ++openMessages;
-    const auto closed = qScopeGuard([] { --openMessages; });
-    if (presenter()) {
-        presenter()(owner, {.title = QStringLiteral("About Qt"), .text = QString::fromLatin1(qVersion())});
-        return;
-    }
-    QMessageBox::aboutQt(owner);
+    runModal(owner, {.title = QStringLiteral("About Qt"), .text = QString::fromLatin1(qVersion())},
+        [owner] { QMessageBox::aboutQt(owner); });
 }
 
 MessagePresenter setMessagePresenter(MessagePresenter replacement)

@@ -28,16 +28,21 @@ QWidget *Screen::control(std::string_view name) const
     return m_window ? m_window->control(name) : nullptr;
 }
 
-void Screen::onClick(std::string_view name, std::function<void()> handler)
+std::function<void()> Screen::whileOnView(std::function<void()> handler)
 {
     // An access key clicks its button a moment after the key, so a click can
     // arrive from a window that another click has unloaded in the meantime.
     // Only the controls of the window on view run the screen's handlers.
     const ScreenWindow *window = m_window.get();
-    auto guarded = [this, window, handler = std::move(handler)] {
+    return [this, window, handler = std::move(handler)] {
         if (isOnView(window))
             m_screens.runHandler(handler);
     };
+}
+
+void Screen::onClick(std::string_view name, std::function<void()> handler)
+{
+    const std::function<void()> guarded = whileOnView(std::move(handler));
     if (QAction *entry = m_window->menuEntry(name)) {
         QObject::connect(entry, &QAction::triggered, entry, guarded);
         return;

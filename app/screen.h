@@ -50,6 +50,9 @@ protected:
     // Runs the handler, under the program's guard, on a click of the named
     // button or the choice of the named menu entry.
     void onClick(std::string_view name, std::function<void()> handler);
+    // The handler as the loaded window's controls run it: only while that
+    // window is on view, and under the program's guard.
+    std::function<void()> whileOnView(std::function<void()> handler);
 
 private:
     friend class ScreenRegistry;

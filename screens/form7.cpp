@@ -176,10 +176,7 @@ void Form7::connectHandlers()
     // A click that an access key left pending can toggle a choice after the
     // hand-over has unloaded this window: only the loaded window's fields
     // are read.
-    const auto changed = [this, loaded = window()] {
-        if (window() == loaded)
-            screens().runHandler([this] { Fields_Change(); });
-    };
+    const std::function<void()> changed = whileOnView([this] { Fields_Change(); });
     for (const char *name : {"Text1", "Text2"}) {
         auto *field = control<QLineEdit>(name);
         QObject::connect(field, &QLineEdit::textChanged, field, changed);

@@ -165,6 +165,18 @@ inline void openScreen(const Program &program, ScreenId id)
     take(program, wayTo(id));
 }
 
+// Opens the screen as a person reaches it and waits until the window system
+// shows it; none if it did not come on view.
+inline ScreenWindow *openOnView(const Program &program, ScreenId id)
+{
+    openScreen(program, id);
+    ScreenWindow *window = program.window(id);
+    if (!window)
+        return nullptr;
+    window->show();
+    return QTest::qWaitForWindowExposed(window) ? window : nullptr;
+}
+
 // One row per screen, for tests that hold for every screen.
 inline void addScreenRows()
 {

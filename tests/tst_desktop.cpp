@@ -83,11 +83,8 @@ void TestDesktop::aMinimisedWindowComesBack()
 {
     QFETCH(ScreenId, screen);
     Program program;
-    openScreen(program, screen);
-    ScreenWindow *window = program.window(screen);
+    ScreenWindow *window = openOnView(program, screen);
     QVERIFY(window);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
 
     window->setWindowState(window->windowState() | Qt::WindowMinimized);
     QTRY_VERIFY(!(window->windowState() & Qt::WindowMinimized));

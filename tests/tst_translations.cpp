@@ -99,11 +99,8 @@ void TestTranslations::everyFieldsMenuIsThai()
 {
     QFETCH(ScreenId, screen);
     Program program;
-    openScreen(program, screen);
-    ScreenWindow *window = program.window(screen);
+    ScreenWindow *window = openOnView(program, screen);
     QVERIFY(window);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
 
     const QList<QLineEdit *> fields = window->findChildren<QLineEdit *>();
     if (fields.isEmpty())
