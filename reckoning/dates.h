@@ -3,9 +3,10 @@
 
 #pragma once
 
+#include "lunar.h"
+
 #include <chrono>
 #include <cstddef>
-#include <optional>
 
 // From a birth date to the items of the entry screen's three lists. Every
 // result is an index into DayTable, MonthTable or YearTable, so the texts a
@@ -20,12 +21,6 @@ inline constexpr int LastBuddhistYear = 2600;
 // The animal of a year as the civil count names it, changing on 1 January.
 std::size_t animalOfYear(std::chrono::year year);
 
-// The day, in Thai time, of the new moon that opens the fifth lunar month
-// (ขึ้น 1 ค่ำ เดือน 5) in the given Gregorian year: the last new moon that falls
-// before 14 April, so that the sun's entry into Aries at Songkran always falls
-// in the fifth month. The moment of each new moon is reckoned astronomically.
-std::chrono::sys_days fifthMonthOpens(std::chrono::year year);
-
 struct BirthReading {
     enum class Problem { None, YearOutOfRange, NoSuchDate };
 
@@ -35,6 +30,7 @@ struct BirthReading {
     std::size_t civilYear = 0; // into YearTable: the animal changes on 1 January
     std::size_t traditionalYear = 0; // into YearTable: the animal changes at the fifth lunar month
     std::chrono::sys_days fifthMonth{}; // when the fifth lunar month opened in the year of birth
+    LunarDate lunar; // the date of birth in the Thai lunar calendar
 
     // Whether the two counts name different animals, so that a person must choose.
     bool hasTwoYears() const { return civilYear != traditionalYear; }
@@ -42,8 +38,9 @@ struct BirthReading {
 
 // Reads a birth date given in the Buddhist Era. In the Thai count a day begins
 // at dawn: a birth after midnight and before dawn belongs to the day before,
-// which decides the weekday and the traditional year. The month and the civil
-// year follow the date as written.
+// and every item is read from that Thai day: the weekday, the month, both
+// animal years and the lunar date. Before dawn on 1 January that day is
+// 31 December of the year before.
 BirthReading readBirthDate(int day, int month, int buddhistYear, bool beforeDawn);
 
 } // namespace duset
