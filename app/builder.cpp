@@ -25,6 +25,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <QValidator>
 #include <QWindow>
 #include <qdrawutil.h>
 
@@ -209,6 +210,44 @@ QWidget *buildLabel(const Control &control, QWidget *parent)
     return new ScreenLabel(control, parent);
 }
 
+// What a person may put into a field: text without control or format
+// characters and without half of a character, and no more characters than
+// the field's limit. The spaces around the text are not read, so they do
+// not count. An edit that breaks this is refused whole, and the field says
+// so by its inputRejected signal.
+class FieldText final : public QValidator {
+public:
+    FieldText(int limit, QObject *parent)
+        : QValidator(parent)
+        , m_limit(limit)
+    {
+    }
+
+    State validate(QString &input, int &) const override
+    {
+        for (qsizetype i = 0; i < input.size(); ++i) {
+            const QChar character = input.at(i);
+            if (character.isHighSurrogate() && i + 1 < input.size() && input.at(i + 1).isLowSurrogate()) {
+                ++i;
+                continue;
+            }
+            if (character.isSurrogate() || character.category() == QChar::Other_Control
+                || character.category() == QChar::Other_Format)
+                return Invalid;
+        }
+        if (m_limit > 0) {
+            const QString read = input.trimmed();
+            const auto halves = std::count_if(read.cbegin(), read.cend(), [](QChar c) { return c.isLowSurrogate(); });
+            if (read.size() - halves > m_limit)
+                return Invalid;
+        }
+        return Acceptable;
+    }
+
+private:
+    int m_limit;
+};
+
 QWidget *buildTextBox(const Control &control, QWidget *parent)
 {
     auto *field = new QLineEdit(control.text.toString(), parent);
@@ -222,8 +261,8 @@ QWidget *buildTextBox(const Control &control, QWidget *parent)
     applyFont(field, control.font);
     field->setAlignment(horizontal(control.alignment) | Qt::AlignVCenter);
     field->setReadOnly(control.locked);
-    if (control.maxLength > 0)
-        field->setMaxLength(control.maxLength);
+    if (control.enabled && !control.locked)
+        field->setValidator(new FieldText(control.maxLength, field));
     return field;
 }
 

@@ -66,7 +66,7 @@ struct Control {
     bool border = false; // a thin line around a label
     std::span<const QStringView> items{}; // the list of a combo box
     Picture picture = Picture::None;
-    int maxLength = 0; // the most characters a text box takes; 0 for no limit
+    int maxLength = 0; // the most characters a text box takes, spaces around them not counted; 0 for no limit
 };
 
 struct MenuEntry {

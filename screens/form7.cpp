@@ -26,6 +26,11 @@ using enum Control::Kind;
 // What the line above the results says while the date is not whole yet.
 constexpr QStringView AskForTheDate = u"ใส่วันที่ เลือกเดือน และพิมพ์ปี พ.ศ. ที่เกิด";
 
+// What it says of text in the day or the year field that is no number, or
+// that the field refused.
+constexpr QStringView NoDay = u"วันที่ต้องเป็นตัวเลข 1 ถึง 31";
+constexpr QStringView NoYear = u"ปีเกิดต้องเป็นตัวเลข พ.ศ. เช่น 2530";
+
 // The white-on-orange word on the top line of a field or a result, left of it.
 constexpr Control rowLabel(std::string_view name, int top, int tabIndex, QStringView text)
 {
@@ -52,12 +57,14 @@ constexpr Control line(std::string_view name, int left, int top, int width, int 
 
 constexpr Control button(std::string_view name, int left, int tabIndex, QStringView text)
 {
-    return periwinkleButton(name, left, 5580, 1695, 495, tabIndex, text);
+    return periwinkleButton(name, left, 6240, 1695, 495, tabIndex, text);
 }
 
 // Above, the three fields of the date and the hour of birth; below, what they
-// come to: a line that says what is missing or wrong, and the three items.
-// Early in the year two animal years compete and the person chooses one.
+// come to: a line that says what is missing or wrong, the three items, and
+// the date in the lunar calendar, which for the years before the calendar's
+// table is an estimate and says so. Early in the year two animal years
+// compete and the person chooses one.
 constexpr Control Controls[] = {
     title(0, 7800, 0, u"หาวัน เดือน ปีเกิด จากวันเกิด"),
     rowLabel("Label2", 840, 1, u"&วัน"),
@@ -108,37 +115,80 @@ constexpr Control Controls[] = {
     line("Label12", 1440, 3840, 6120, 14, White),
     rowLabel("Label10", 4200, 15, u"ปีเกิด"),
     line("Label13", 1440, 4200, 6120, 16, White),
-    line("Option1", 240, 4560, 7320, 17, White, {}, OptionButton),
-    line("Option2", 240, 4860, 7320, 18, White, {}, OptionButton),
-    line("Label14", 240, 5160, 7320, 19, Orange, u"ถ้าสูติบัตรระบุปีนักษัตรไว้ ให้เลือกตามสูติบัตร"),
-    button("Command1", 4080, 20, u"&นำไปทำนาย"),
-    button("Command2", 5880, 21, u"&กลับ"),
+    rowLabel("Label15", 4560, 17, u"จันทรคติ"),
+    line("Label16", 1440, 4560, 6120, 18, White),
+    line("Label17", 240, 4920, 7320, 19, Orange, u"ก่อน พ.ศ. 2457 วันทางจันทรคติเป็นเพียงค่าประมาณ"),
+    line("Option1", 240, 5220, 7320, 20, White, {}, OptionButton),
+    line("Option2", 240, 5520, 7320, 21, White, {}, OptionButton),
+    line("Label14", 240, 5820, 7320, 22, Orange, u"ถ้าสูติบัตรระบุปีนักษัตรไว้ ให้เลือกตามสูติบัตร"),
+    button("Command1", 4080, 23, u"&นำไปทำนาย"),
+    button("Command2", 5880, 24, u"&กลับ"),
 };
 
 constexpr ScreenDescription Description{
     .name = "Form7",
-    .caption = u"หาวัน เดือน ปีเกิด จากวันที่",
+    .caption = u"หาวัน เดือน ปีเกิด จากวันเกิด",
     .clientWidth = 7800,
-    .clientHeight = 6240,
+    .clientHeight = 6900,
     .placement = Placement::CentreScreen,
     .backColor = Black,
     .icon = WindowIcon::Chart,
     .controls = Controls,
 };
 
-// A whole number of up to four digits, Thai digits included.
+// The value of a digit 0 to 9 or a Thai digit ๐ to ๙; no other figure of
+// any script, nor a digit raised or in a circle, is read as one.
+std::optional<int> digitValue(QChar character)
+{
+    if (character >= u'0' && character <= u'9')
+        return character.unicode() - u'0';
+    if (character >= u'๐' && character <= u'๙')
+        return character.unicode() - u'๐';
+    return std::nullopt;
+}
+
+// A whole number of up to four digits.
 std::optional<int> numberIn(const QString &text)
 {
     if (text.isEmpty() || text.size() > 4)
         return std::nullopt;
     int value = 0;
     for (const QChar character : text) {
-        const int digit = character.digitValue();
-        if (digit < 0)
+        const std::optional<int> digit = digitValue(character);
+        if (!digit)
             return std::nullopt;
-        value = value * 10 + digit;
+        value = value * 10 + *digit;
     }
     return value;
+}
+
+// A number in Thai digits, as Thai calendars print lunar dates.
+QString thaiDigits(int number)
+{
+    QString text = QString::number(number);
+    for (QChar &character : text)
+        character = QChar(character.unicode() - u'0' + u'๐');
+    return text;
+}
+
+// The lunar date as Thai calendars and birth certificates write it, with the
+// weekday and the animal of the traditional count: "วันพุธ แรม ๑๓ ค่ำ เดือนยี่
+// ปีกุน". The first two months have names; the others, the second eighth
+// month ๘๘ included, are numbers.
+QString lunarDateLine(const BirthReading &reading)
+{
+    const LunarDate &date = reading.lunar;
+    const QStringView animal = YearItems[reading.traditionalYear];
+    QString line = WeekdayItems[reading.weekday].toString();
+    line += date.waxing ? u" ขึ้น " : u" แรม ";
+    line += thaiDigits(date.day);
+    line += u" ค่ำ เดือน";
+    line += date.month == 1 ? QStringLiteral("อ้าย")
+        : date.month == 2   ? QStringLiteral("ยี่")
+                            : u' ' + thaiDigits(date.month);
+    line += u' ';
+    line += animal.left(animal.indexOf(u' ')); // the animal's name without the beast: "ปีกุน"
+    return line;
 }
 
 // The day and month of the fifth lunar month's first day, which is always in
@@ -166,6 +216,10 @@ void Form7::openedFrom(ScreenId origin, const std::array<QString, 3> &entryTexts
 
 void Form7::Form_Load()
 {
+    // The result lines start two pixels in: the tail of a letter such as ป
+    // reaches left of where the text begins and would be cut by the label.
+    for (const char *name : {"Label11", "Label12", "Label13", "Label16"})
+        control<QLabel>(name)->setContentsMargins(2, 0, 0, 0);
     Fields_Change();
 }
 
@@ -180,6 +234,7 @@ void Form7::connectHandlers()
     for (const char *name : {"Text1", "Text2"}) {
         auto *field = control<QLineEdit>(name);
         QObject::connect(field, &QLineEdit::textChanged, field, changed);
+        QObject::connect(field, &QLineEdit::inputRejected, field, whileOnView([this, name] { Field_Refused(name); }));
     }
     auto *month = control<QComboBox>("Combo1");
     QObject::connect(month, &QComboBox::currentIndexChanged, month, changed);
@@ -244,9 +299,9 @@ void Form7::Fields_Change()
     std::optional<BirthReading> reading;
     m_fault = !hasDay ? "Text1" : month == 0 ? "Combo1" : "Text2";
     if (!dayText.isEmpty() && !hasDay) {
-        status = QStringLiteral("วันที่ต้องเป็นตัวเลข 1 ถึง 31");
+        status = NoDay.toString();
     } else if (!yearText.isEmpty() && !year) {
-        status = QStringLiteral("ปีเกิดต้องเป็นตัวเลข พ.ศ. เช่น 2530");
+        status = NoYear.toString();
         m_fault = "Text2";
     } else if (yearText.size() == 4 && !yearInRange) {
         status = QStringLiteral("รับเฉพาะปี พ.ศ. %1 ถึง %2").arg(FirstBuddhistYear).arg(LastBuddhistYear);
@@ -303,6 +358,15 @@ void Form7::Fields_Change()
     control<QLabel>("Label13")->setText(chosen ? YearItems[*chosen].toString()
             : twoYears                         ? QStringLiteral("(เลือกด้านล่าง)")
                                                : QString());
+    control<QLabel>("Label16")->setText(m_reading ? lunarDateLine(*m_reading) : QString());
+    control("Label17")->setVisible(m_reading && !m_reading->lunar.exact);
+}
+
+void Form7::Field_Refused(const char *field)
+{
+    Fields_Change();
+    m_fault = field;
+    control<QLabel>("Label7")->setText((std::string_view(field) == "Text1" ? NoDay : NoYear).toString());
 }
 
 } // namespace duset

@@ -16,7 +16,8 @@
 namespace duset {
 
 // The birth-date screen: finds the weekday, month and animal year of a date
-// of birth, as the items of the entry screen's lists, and hands them over.
+// of birth, as the items of the entry screen's lists, and hands them over;
+// and shows the date in the Thai lunar calendar.
 class Form7 final : public Screen {
 public:
     explicit Form7(ScreenRegistry &screens);
@@ -40,6 +41,10 @@ private:
     // Reads the fields after every change and shows the results or what is
     // wrong with the date.
     void Fields_Change();
+    // A field refused what the person typed, pasted or dropped into it, and
+    // kept its text: the line above the results says what the field takes
+    // until the next change.
+    void Field_Refused(const char *field);
 
     // The animal year the person settled on, when the date is complete.
     std::optional<std::size_t> chosenYear() const;

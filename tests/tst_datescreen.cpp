@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The duset developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The birth-date screen as a person uses it: typing a date, choosing among
-// two animal years, the messages for dates that cannot be, the keyboard, and
-// the hand-over to the entry screen, where predict gives the verse.
+// The birth-date screen as a person uses it: typing a date, the lunar date it
+// shows, choosing among two animal years, the messages for dates that cannot
+// be and for text the fields do not take, the keyboard, and the hand-over to
+// the entry screen, where predict gives the verse.
 
 #include "support.h"
 
@@ -11,7 +12,9 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -46,6 +49,8 @@ public:
     QString text(const char *label) const { return control<QLabel>(DateScreen, label)->text(); }
     QString status() const { return text("Label7"); }
     QStringList results() const { return {text("Label11"), text("Label12"), text("Label13")}; }
+    QString lunarDate() const { return text("Label16"); }
+    bool saysItIsAnEstimate() const { return control<QLabel>(DateScreen, "Label17")->isVisible(); }
 
     // Types the day and the year and picks the month (1 to 12, 0 for none)
     // from the keyboard.
@@ -58,6 +63,29 @@ public:
         typeText(year(), yearText);
     }
 };
+
+// How text reaches a field.
+enum class Way { Typed, Pasted, FromAnInputMethod };
+
+void put(QLineEdit *field, Way way, const QString &text)
+{
+    field->setFocus();
+    switch (way) {
+    case Way::Typed:
+        typeText(field, text);
+        break;
+    case Way::Pasted:
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keySequence(field, QKeySequence::Paste);
+        break;
+    case Way::FromAnInputMethod: {
+        QInputMethodEvent event;
+        event.setCommitString(text);
+        QCoreApplication::sendEvent(field, &event);
+        break;
+    }
+    }
+}
 
 QChar accessKey(const QString &caption)
 {
@@ -79,6 +107,8 @@ QStringList labelledBy(QObject *object)
 
 } // namespace
 
+Q_DECLARE_METATYPE(Way)
+
 class TestDateScreen : public QObject {
     Q_OBJECT
 
@@ -87,6 +117,15 @@ private slots:
     void typingShowsTheThreeItems_data();
     void typingShowsTheThreeItems();
     void earlyYearsWarnOfTheOldNewYear();
+    void theLunarDateShowsWithTheDate_data();
+    void theLunarDateShowsWithTheDate();
+    void beforeTheCalendarsTableTheDateIsAnEstimate_data();
+    void beforeTheCalendarsTableTheDateIsAnEstimate();
+    void fieldsReadWhatTheyKeep_data();
+    void fieldsReadWhatTheyKeep();
+    void fieldsRefuseWhatTheyCannotKeep_data();
+    void fieldsRefuseWhatTheyCannotKeep();
+    void titleCaptionAndMenuNameTheScreenAlike();
     void badDatesAreSaidOnTheScreen_data();
     void badDatesAreSaidOnTheScreen();
     void earlyInTheYearThePersonChoosesTheAnimal();
@@ -117,8 +156,9 @@ void TestDateScreen::typingShowsTheThreeItems_data()
                                   << QStringList{u"วันอาทิตย์"_qs, u"เดือนกรกฎาคม"_qs, u"ปีระกา (ไก่)"_qs} << u"ค.ศ. 1969"_qs;
     QTest::newRow("in Thai digits") << u"๑๕"_qs << 1 << u"๒๕๓๓"_qs << false
                                     << QStringList{u"วันจันทร์"_qs, u"เดือนมกราคม(เดือนยี่)"_qs, choose} << u"ค.ศ. 1990"_qs;
+    // Before dawn every item is that of the day before, 30 April.
     QTest::newRow("before dawn on Wednesday 1 May 2024")
-        << u"1"_qs << 5 << u"2567"_qs << true << QStringList{u"วันอังคาร"_qs, u"เดือนพฤษภาคม"_qs, u"ปีมะโรง (งูใหญ่)"_qs}
+        << u"1"_qs << 5 << u"2567"_qs << true << QStringList{u"วันอังคาร"_qs, u"เดือนเมษายน"_qs, u"ปีมะโรง (งูใหญ่)"_qs}
         << u"ค.ศ. 2024"_qs;
 }
 
@@ -156,6 +196,199 @@ void TestDateScreen::earlyYearsWarnOfTheOldNewYear()
     screen.year()->clear();
     typeText(screen.year(), u"2484"_qs);
     QVERIFY(!screen.status().contains(u"2484"));
+}
+
+void TestDateScreen::theLunarDateShowsWithTheDate_data()
+{
+    QTest::addColumn<QString>("day");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<bool>("beforeDawn");
+    QTest::addColumn<QString>("lunarDate");
+    QTest::newRow("17 January 1996") << u"17"_qs << 1 << u"2539"_qs << false << u"วันพุธ แรม ๑๓ ค่ำ เดือนยี่ ปีกุน"_qs;
+    QTest::newRow("Asalha Bucha 2023, in the second eighth month")
+        << u"1"_qs << 8 << u"2566"_qs << false << u"วันอังคาร ขึ้น ๑๕ ค่ำ เดือน ๘๘ ปีเถาะ"_qs;
+    QTest::newRow("the full moon of the first eighth month of 2023")
+        << u"2"_qs << 7 << u"2566"_qs << false << u"วันอาทิตย์ ขึ้น ๑๕ ค่ำ เดือน ๘ ปีเถาะ"_qs;
+    QTest::newRow("Loy Krathong 2024") << u"15"_qs << 11 << u"2567"_qs << false << u"วันศุกร์ ขึ้น ๑๕ ค่ำ เดือน ๑๒ ปีมะโรง"_qs;
+    QTest::newRow("the lunar new year of 2025, 1 December 2024")
+        << u"1"_qs << 12 << u"2567"_qs << false << u"วันอาทิตย์ ขึ้น ๑ ค่ำ เดือนอ้าย ปีมะโรง"_qs;
+    // The fifth month of 2021 opened on 14 March: the animal of the line is
+    // the traditional count's.
+    QTest::newRow("14 March 2021") << u"14"_qs << 3 << u"2564"_qs << false << u"วันอาทิตย์ ขึ้น ๑ ค่ำ เดือน ๕ ปีฉลู"_qs;
+    QTest::newRow("13 March 2021") << u"13"_qs << 3 << u"2564"_qs << false << u"วันเสาร์ แรม ๑๕ ค่ำ เดือน ๔ ปีชวด"_qs;
+    QTest::newRow("before dawn on 1 March 2000")
+        << u"1"_qs << 3 << u"2543"_qs << true << u"วันอังคาร แรม ๑๐ ค่ำ เดือน ๓ ปีเถาะ"_qs;
+    QTest::newRow("in Thai digits") << u"๒๔"_qs << 2 << u"๒๕๖๗"_qs << false << u"วันเสาร์ ขึ้น ๑๕ ค่ำ เดือน ๓ ปีเถาะ"_qs;
+}
+
+void TestDateScreen::theLunarDateShowsWithTheDate()
+{
+    QFETCH(QString, day);
+    QFETCH(int, month);
+    QFETCH(QString, year);
+    QFETCH(bool, beforeDawn);
+    QFETCH(QString, lunarDate);
+    OpenDateScreen screen;
+    QVERIFY(screen.lunarDate().isEmpty());
+    if (beforeDawn)
+        screen.beforeDawn()->click();
+    screen.enter(day, month, year.left(3));
+    QVERIFY(screen.lunarDate().isEmpty()); // not until the date is whole
+    typeText(screen.year(), year.mid(3));
+    QCOMPARE(screen.lunarDate(), lunarDate);
+    QVERIFY(!screen.saysItIsAnEstimate());
+    // Choosing either animal changes the year item, not the calendar's date.
+    if (screen.option(1)->isVisible()) {
+        screen.option(1)->click();
+        QCOMPARE(screen.lunarDate(), lunarDate);
+    }
+    // A date that cannot be has none.
+    screen.day()->clear();
+    typeText(screen.day(), u"32"_qs);
+    QVERIFY(screen.lunarDate().isEmpty());
+}
+
+void TestDateScreen::beforeTheCalendarsTableTheDateIsAnEstimate_data()
+{
+    QTest::addColumn<QString>("day");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<bool>("beforeDawn");
+    QTest::addColumn<bool>("estimate");
+    // The table begins with the lunar year that opened on 28 November 1913.
+    QTest::newRow("1 January 1857") << u"1"_qs << 1 << u"2400"_qs << false << true;
+    QTest::newRow("15 June 1900") << u"15"_qs << 6 << u"2443"_qs << false << true;
+    QTest::newRow("27 November 1913") << u"27"_qs << 11 << u"2456"_qs << false << true;
+    QTest::newRow("28 November 1913 before dawn") << u"28"_qs << 11 << u"2456"_qs << true << true;
+    QTest::newRow("28 November 1913") << u"28"_qs << 11 << u"2456"_qs << false << false;
+    QTest::newRow("1 January 1914 before dawn") << u"1"_qs << 1 << u"2457"_qs << true << false;
+    QTest::newRow("31 December 2057") << u"31"_qs << 12 << u"2600"_qs << false << false;
+}
+
+void TestDateScreen::beforeTheCalendarsTableTheDateIsAnEstimate()
+{
+    QFETCH(QString, day);
+    QFETCH(int, month);
+    QFETCH(QString, year);
+    QFETCH(bool, beforeDawn);
+    QFETCH(bool, estimate);
+    OpenDateScreen screen;
+    QVERIFY(!screen.saysItIsAnEstimate());
+    screen.enter(day, month, year);
+    if (beforeDawn)
+        screen.beforeDawn()->click();
+    QVERIFY(!screen.lunarDate().isEmpty());
+    QCOMPARE(screen.saysItIsAnEstimate(), estimate);
+    QVERIFY(screen.text("Label17").contains(u"2457"));
+    screen.year()->clear();
+    QVERIFY(!screen.saysItIsAnEstimate());
+}
+
+void TestDateScreen::fieldsReadWhatTheyKeep_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<QStringList>("results");
+    const QStringList wednesday{u"วันพุธ"_qs, u"เดือนมกราคม(เดือนยี่)"_qs, u"(เลือกด้านล่าง)"_qs};
+    // The spaces around a number are not read, so they do not count
+    // towards the field's two or four characters.
+    QTest::newRow("a year pasted with a space before it") << u"Text2"_qs << u" 2539"_qs << u" 2539"_qs << wednesday;
+    QTest::newRow("a year pasted between spaces") << u"Text2"_qs << u"  2539 "_qs << u"  2539 "_qs << wednesday;
+    QTest::newRow("a day pasted with a space before it") << u"Text1"_qs << u" 17"_qs << u" 17"_qs << wednesday;
+    QTest::newRow("a day in Thai digits, pasted") << u"Text1"_qs << u"๑๗ "_qs << u"๑๗ "_qs << wednesday;
+    // A character outside the basic plane is one character, whole.
+    QTest::newRow("a digit of another plane") << u"Text1"_qs << u"1𝟟"_qs << u"1𝟟"_qs << QStringList(3);
+}
+
+void TestDateScreen::fieldsReadWhatTheyKeep()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, kept);
+    QFETCH(QStringList, results);
+    OpenDateScreen screen;
+    screen.enter(u"17"_qs, 1, u"2539"_qs);
+    auto *target = screen.control<QLineEdit>(DateScreen, field.toStdString());
+    target->clear();
+    put(target, Way::Pasted, text);
+    QCOMPARE(target->text(), kept);
+    QCOMPARE(screen.results(), results);
+    if (!results[0].isEmpty())
+        QCOMPARE(screen.text("Label5"), u"ค.ศ. 1996"_qs);
+}
+
+void TestDateScreen::fieldsRefuseWhatTheyCannotKeep_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<Way>("way");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("kept"); // what the field holds afterwards
+    // Figures that are not the digits 0 to 9 or ๐ to ๙ are kept and said to
+    // be no number, as letters are.
+    QTest::newRow("circled digits") << u"Text1"_qs << Way::Typed << u"①②"_qs << u"①②"_qs;
+    QTest::newRow("raised digits in the day") << u"Text1"_qs << Way::Typed << u"¹²"_qs << u"¹²"_qs;
+    QTest::newRow("raised digits in the year") << u"Text2"_qs << Way::Typed << u"²⁵³⁹"_qs << u"²⁵³⁹"_qs;
+    QTest::newRow("full-width digits") << u"Text2"_qs << Way::Pasted << u"２５３９"_qs << u"２５３９"_qs;
+    QTest::newRow("Arabic-Indic digits") << u"Text2"_qs << Way::Pasted << u"٢٥٣٩"_qs << u"٢٥٣٩"_qs;
+    QTest::newRow("Lao digits") << u"Text1"_qs << Way::Pasted << u"໑໗"_qs << u"໑໗"_qs;
+    // Control characters and halves of characters are refused whole.
+    QTest::newRow("a NUL in the year") << u"Text2"_qs << Way::Pasted << u"25"_qs + QChar(0) + u"39"_qs << QString();
+    QTest::newRow("a NUL alone") << u"Text1"_qs << Way::Pasted << QString(QChar(0)) << QString();
+    QTest::newRow("a line feed after the year") << u"Text2"_qs << Way::Pasted << u"2539\n"_qs << QString();
+    QTest::newRow("a tab") << u"Text1"_qs << Way::Pasted << u"1\t7"_qs << QString();
+    QTest::newRow("a bell") << u"Text1"_qs << Way::Pasted << u"\a"_qs << QString();
+    QTest::newRow("a C1 control") << u"Text2"_qs << Way::Pasted << u"25\u008539"_qs << QString();
+    QTest::newRow("an escape from an input method")
+        << u"Text2"_qs << Way::FromAnInputMethod << QChar(0x1b) + u"2539"_qs << QString();
+    QTest::newRow("a zero-width space") << u"Text2"_qs << Way::Pasted << u"2539\u200b"_qs << QString();
+    QTest::newRow("half of a character") << u"Text1"_qs << Way::Pasted << QString(QChar(0xD835)) << QString();
+    QTest::newRow("the other half") << u"Text1"_qs << Way::Pasted << u"1"_qs + QChar(0xDFDF) << QString();
+    QTest::newRow("halves in the wrong order")
+        << u"Text2"_qs << Way::FromAnInputMethod << QString(QChar(0xDFDF)) + QChar(0xD835) << QString();
+    // More than the field reads is refused, not cut.
+    QTest::newRow("a five-digit year") << u"Text2"_qs << Way::Pasted << u"25390"_qs << QString();
+    QTest::newRow("a third digit of the day") << u"Text1"_qs << Way::Typed << u"123"_qs << u"12"_qs;
+    QTest::newRow("a day and a character of another plane") << u"Text1"_qs << Way::Pasted << u"12𝟟"_qs << QString();
+}
+
+void TestDateScreen::fieldsRefuseWhatTheyCannotKeep()
+{
+    QFETCH(QString, field);
+    QFETCH(Way, way);
+    QFETCH(QString, text);
+    QFETCH(QString, kept);
+    OpenDateScreen screen;
+    const bool isDay = field == u"Text1";
+    const QString message = isDay ? u"วันที่ต้องเป็นตัวเลข 1 ถึง 31"_qs : u"ปีเกิดต้องเป็นตัวเลข พ.ศ. เช่น 2530"_qs;
+    // The other field filled in, the month not yet chosen.
+    screen.enter(isDay ? QString() : u"17"_qs, 0, isDay ? u"2539"_qs : QString());
+    auto *target = screen.control<QLineEdit>(DateScreen, field.toStdString());
+    put(target, way, text);
+    QCOMPARE(target->text(), kept);
+    QCOMPARE(screen.status(), message);
+    QCOMPARE(screen.results(), QStringList(3));
+    // The hand-over leads to the field; the next good text mends it.
+    screen.click(DateScreen, "Command1");
+    QCOMPARE(screen.visibleScreens(), std::vector{DateScreen});
+    QCOMPARE(screen.window()->focusWidget(), target);
+    target->clear();
+    put(target, Way::Typed, isDay ? u"17"_qs : u"2539"_qs);
+    screen.month()->setCurrentIndex(0);
+    QCOMPARE(screen.results()[0], u"วันพุธ"_qs);
+    QVERIFY(screen.status() != message);
+    QVERIFY(screen.messages.empty());
+}
+
+void TestDateScreen::titleCaptionAndMenuNameTheScreenAlike()
+{
+    OpenDateScreen screen;
+    const QString title = screen.text("Label1");
+    QCOMPARE(screen.window()->windowTitle(), title);
+    QString entry = screen.window(MainMenu)->menuEntry("dates")->text();
+    entry.remove(u'&');
+    QCOMPARE(entry, title + u'…');
 }
 
 void TestDateScreen::badDatesAreSaidOnTheScreen_data()
@@ -215,7 +448,7 @@ void TestDateScreen::earlyInTheYearThePersonChoosesTheAnimal()
     QVERIFY(screen.text("Label14").contains(u"สูติบัตร"));
     QVERIFY(!screen.option(1)->isChecked() && !screen.option(2)->isChecked());
     QVERIFY(screen.option(1)->text().endsWith(u"ปีมะเมีย (ม้า)"));
-    QVERIFY(screen.option(2)->text().contains(u"27 มีนาคม"));
+    QVERIFY(screen.option(2)->text().contains(u"26 มีนาคม"));
     QVERIFY(screen.option(2)->text().endsWith(u"ปีมะเส็ง (งูเล็ก)"));
     // Unchosen, the hand-over leads to the choice.
     screen.click(DateScreen, "Command1");
