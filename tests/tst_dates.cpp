@@ -119,6 +119,7 @@ private slots:
     void fifthMonthBeforeTheTableAgreesWithAnIndependentEphemeris_data();
     void fifthMonthBeforeTheTableAgreesWithAnIndependentEphemeris();
     void beforeTheTableTheLunarDateIsAnEstimate();
+    void beforeTheTableEveryDayFollowsTheOneBefore();
 };
 
 void TestDates::weekdayAndMonth_data()
@@ -520,6 +521,37 @@ void TestDates::beforeTheTableTheLunarDateIsAnEstimate()
     QCOMPARE(last.month, 12);
     QCOMPARE(last.year, 1913);
     QVERIFY(!last.waxing && last.day >= 14);
+}
+
+void TestDates::beforeTheTableEveryDayFollowsTheOneBefore()
+{
+    // From the first Thai day a birth can have to the table's first day,
+    // each day is the next of its month, or the first of the next month
+    // after a month of 29 or 30 days; the months come in the calendar's
+    // order, ๘๘ only after ๘, and the year changes at เดือนอ้าย.
+    const std::vector<int> order{1, 2, 3, 4, 5, 6, 7, 8, 88, 9, 10, 11, 12};
+    auto place = [&](int month) { return std::find(order.begin(), order.end(), month) - order.begin(); };
+    LunarDate previous = lunarDate(sys_days{1856y / December / 31});
+    int length = 0; // of the month so far
+    for (sys_days day = sys_days{1857y / January / 1}; day <= TableBegins; day += std::chrono::days{1}) {
+        const LunarDate date = lunarDate(day);
+        const int dayOfMonth = date.waxing ? date.day : date.day + 15;
+        const int previousDay = previous.waxing ? previous.day : previous.day + 15;
+        const QString when
+            = QDate::fromJulianDay(day.time_since_epoch().count() + 2440588).toString(Qt::ISODate) + u": "_qs;
+        if (dayOfMonth == 1) {
+            const auto step = (place(date.month) - place(previous.month) + 13) % 13;
+            const bool skipsTheSecondEighth = previous.month == 8 && date.month == 9;
+            QVERIFY2(step == 1 || (skipsTheSecondEighth && step == 2), qPrintable(when + written(date)));
+            QVERIFY2(previousDay == 29 || previousDay == 30 || length == 0, qPrintable(when + written(previous)));
+            QCOMPARE(date.year, date.month == 1 ? previous.year + 1 : previous.year);
+        } else {
+            QVERIFY2(dayOfMonth == previousDay + 1 && date.month == previous.month && date.year == previous.year,
+                qPrintable(when + written(date) + u" after "_qs + written(previous)));
+        }
+        length = dayOfMonth == 1 ? 1 : length + 1;
+        previous = date;
+    }
 }
 
 QTEST_APPLESS_MAIN(TestDates)
