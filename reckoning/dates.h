@@ -8,9 +8,10 @@
 #include <chrono>
 #include <cstddef>
 
-// From a birth date to the items of the entry screen's three lists. Every
-// result is an index into DayTable, MonthTable or YearTable, so the texts a
-// person sees here are the lists' own.
+// From a birth date to the items of the entry screen's three lists, and to
+// its date in the Thai lunar calendar. Every item is an index into DayTable,
+// MonthTable or YearTable, so the texts a person sees here are the lists'
+// own.
 namespace duset {
 
 // Thai people count years in the Buddhist Era, 543 ahead of the Christian era.

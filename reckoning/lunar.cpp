@@ -217,8 +217,8 @@ LunarDate estimatedLunarDate(sys_days day)
     const sys_days opened = fifthMonthOpens(fifthMonthYear);
     const bool extraMonth = fifthMonthOpens(fifthMonthYear + years{1}) - opened > days{370};
     const double lunation = lunationOn(day);
-    // Where the table's own fifth month meets the moon's months, its first
-    // day holds.
+    // After the table, months are counted from its last fifth month, whose
+    // first day holds even where that month's new moon fell the day before.
     const sys_days monthOpens = std::max(thaiDayOf(newMoon(lunation)), opened);
     int index = std::clamp(static_cast<int>(lunation - lunationOn(opened)), 0, extraMonth ? 12 : 11);
     if (!extraMonth && index >= 4)
