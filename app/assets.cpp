@@ -3,8 +3,12 @@
 
 #include "assets.h"
 
-#include <QCoreApplication>
+#include "bakedpictures.h"
 
+#include <QCoreApplication>
+#include <QImage>
+
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <stdexcept>
@@ -13,40 +17,55 @@ namespace duset {
 
 namespace {
 
-QString resourcePath(Picture which)
+std::span<const baked::Image> bakedPicture(Picture which)
 {
     switch (which) {
     case Picture::StarField:
-        return QStringLiteral(":/assets/starfield.gif");
+        return baked::StarField;
     case Picture::TitleFigure:
-        return QStringLiteral(":/assets/titlefigure.jpg");
+        return baked::TitleFigure;
     case Picture::PointingHand:
-        return QStringLiteral(":/assets/hand.cur");
+        return baked::PointingHand;
     case Picture::None:
         break;
     }
     throw std::invalid_argument("no picture to load");
 }
 
-QString resourcePath(WindowIcon which)
+std::span<const baked::Image> bakedIcon(WindowIcon which)
 {
     switch (which) {
     case WindowIcon::Chart:
-        return QStringLiteral(":/assets/chart.ico");
+        return baked::ChartIcon;
     case WindowIcon::Menu:
-        return QStringLiteral(":/assets/menu.ico");
+        return baked::MenuIcon;
     case WindowIcon::Information:
-        return QStringLiteral(":/assets/information.ico");
+        return baked::InformationIcon;
     }
     throw std::invalid_argument("no such window icon");
 }
 
-[[noreturn]] void cannotRead(const QString &path)
+// The pixels of an image, as they were when the program was built.
+QPixmap unbaked(const baked::Image &image)
 {
-    throw std::runtime_error("cannot read the picture " + path.toStdString());
+    QImage pixels(image.width, image.height, image.opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    const auto total = std::size_t(image.width) * std::size_t(image.height);
+    if (pixels.isNull() || pixels.bytesPerLine() != image.width * 4)
+        throw std::runtime_error("no memory for a picture");
+    auto *out = reinterpret_cast<std::uint32_t *>(pixels.bits());
+    std::fill_n(out, total, image.background);
+    std::size_t taken = 0;
+    for (const baked::Run &run : image.runs) {
+        if (run.first > total || run.count > total - run.first || run.count > image.values.size() - taken)
+            throw std::runtime_error("a picture's pixels run past its edge");
+        std::copy_n(image.values.begin() + std::ptrdiff_t(taken), run.count, out + run.first);
+        taken += run.count;
+    }
+    // The image's pixels become the pixmap's, without a copy.
+    return QPixmap::fromImage(std::move(pixels));
 }
 
-// Every picture and icon is decoded at its first use and kept for the rest of
+// Every picture and icon is made at its first use and kept for the rest of
 // the run. QPixmapCache would drop them when it is full, and an icon made
 // afresh at every load would fill that cache with copies of its own pixmaps.
 struct Decoded {
@@ -73,11 +92,8 @@ QPixmap picture(Picture which)
     auto &pictures = decoded().pictures;
     if (const auto found = pictures.find(which); found != pictures.end())
         return found->second;
-    const QString path = resourcePath(which);
-    QPixmap pixmap;
-    if (!pixmap.load(path))
-        cannotRead(path);
-    return pictures.emplace(which, pixmap).first->second;
+    const std::span<const baked::Image> images = bakedPicture(which);
+    return pictures.emplace(which, unbaked(images.front())).first->second;
 }
 
 QIcon windowIcon(WindowIcon which)
@@ -85,10 +101,9 @@ QIcon windowIcon(WindowIcon which)
     auto &icons = decoded().icons;
     if (const auto found = icons.find(which); found != icons.end())
         return found->second;
-    const QString path = resourcePath(which);
-    QIcon icon(path);
-    if (icon.availableSizes().isEmpty())
-        cannotRead(path);
+    QIcon icon;
+    for (const baked::Image &image : bakedIcon(which))
+        icon.addPixmap(unbaked(image));
     return icons.emplace(which, icon).first->second;
 }
 

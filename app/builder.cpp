@@ -78,7 +78,7 @@ void applyFont(QWidget *widget, const std::optional<Font> &font)
     if (!font)
         return; // the program's default face
     const QString face = toQString(font->face);
-    QFont chosen(face);
+    QFont chosen(drawnFace(face));
     chosen.setPointSizeF(font->points * sizeFactor(face));
     chosen.setWeight(static_cast<QFont::Weight>(font->weight));
     chosen.setItalic(font->italic);
