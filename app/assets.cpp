@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QImage>
 
-#include <algorithm>
 #include <map>
 #include <memory>
 #include <stdexcept>
@@ -45,24 +44,11 @@ std::span<const baked::Image> bakedIcon(WindowIcon which)
     throw std::invalid_argument("no such window icon");
 }
 
-// The pixels of an image, as they were when the program was built.
-QPixmap unbaked(const baked::Image &image)
+// The image's pixels, where the program holds them: nothing is copied.
+QImage shared(const baked::Image &image)
 {
-    QImage pixels(image.width, image.height, image.opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
-    const auto total = std::size_t(image.width) * std::size_t(image.height);
-    if (pixels.isNull() || pixels.bytesPerLine() != image.width * 4)
-        throw std::runtime_error("no memory for a picture");
-    auto *out = reinterpret_cast<std::uint32_t *>(pixels.bits());
-    std::fill_n(out, total, image.background);
-    std::size_t taken = 0;
-    for (const baked::Run &run : image.runs) {
-        if (run.first > total || run.count > total - run.first || run.count > image.values.size() - taken)
-            throw std::runtime_error("a picture's pixels run past its edge");
-        std::copy_n(image.values.begin() + std::ptrdiff_t(taken), run.count, out + run.first);
-        taken += run.count;
-    }
-    // The image's pixels become the pixmap's, without a copy.
-    return QPixmap::fromImage(std::move(pixels));
+    return QImage(reinterpret_cast<const uchar *>(image.pixels.data()), image.width, image.height, image.width * 4,
+        image.opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
 }
 
 // Every picture and icon is made at its first use and kept for the rest of
@@ -93,7 +79,12 @@ QPixmap picture(Picture which)
     if (const auto found = pictures.find(which); found != pictures.end())
         return found->second;
     const std::span<const baked::Image> images = bakedPicture(which);
-    return pictures.emplace(which, unbaked(images.front())).first->second;
+    return pictures.emplace(which, QPixmap::fromImage(shared(images.front()))).first->second;
+}
+
+QImage pictureImage(Picture which)
+{
+    return shared(bakedPicture(which).front());
 }
 
 QIcon windowIcon(WindowIcon which)
@@ -103,7 +94,7 @@ QIcon windowIcon(WindowIcon which)
         return found->second;
     QIcon icon;
     for (const baked::Image &image : bakedIcon(which))
-        icon.addPixmap(unbaked(image));
+        icon.addPixmap(QPixmap::fromImage(shared(image)));
     return icons.emplace(which, icon).first->second;
 }
 

@@ -11,23 +11,13 @@
 // first drawn.
 namespace duset::baked {
 
-// Pixels that differ from an image's most common pixel, counted along the
-// rows from the top-left corner.
-struct Run {
-    std::uint32_t first;
-    std::uint32_t count;
-};
-
-// One image: every pixel is the background but those of the runs, whose
-// values follow one another in values. Pixels are 0xAARRGGBB, premultiplied
-// where the image is not opaque.
+// One image, row by row from the top-left corner. Pixels are 0xAARRGGBB,
+// premultiplied where the image is not opaque.
 struct Image {
     int width;
     int height;
     bool opaque;
-    std::uint32_t background;
-    std::span<const Run> runs;
-    std::span<const std::uint32_t> values;
+    std::span<const std::uint32_t> pixels;
 };
 
 // One image per picture; an icon has one per size.

@@ -96,7 +96,7 @@ class Surface : public QWidget {
 public:
     Surface(const ScreenDescription &description, QWidget *parent)
         : QWidget(parent)
-        , m_starField(picture(Picture::StarField))
+        , m_starField(pictureImage(Picture::StarField))
     {
         setObjectName(QStringLiteral("surface"));
         setAttribute(Qt::WA_OpaquePaintEvent);
@@ -109,11 +109,11 @@ protected:
     {
         QPainter painter(this);
         painter.fillRect(rect(), palette().window());
-        painter.drawPixmap(0, 0, m_starField);
+        painter.drawImage(0, 0, m_starField);
     }
 
 private:
-    QPixmap m_starField;
+    QImage m_starField;
 };
 
 class ScreenLabel : public QLabel {

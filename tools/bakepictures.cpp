@@ -8,9 +8,8 @@
 //     duset-bake-pictures OUTPUT.cpp NAME=PICTURE ...
 //
 // defines, for every NAME, duset::baked::NAME: the images of the picture
-// (two for an icon of two sizes), each as its most common pixel and the runs
-// of pixels that differ from it. The star field, black with scattered stars,
-// shrinks to its stars; a painting keeps nearly every pixel.
+// (two for an icon of two sizes), each with every pixel as the program
+// draws it.
 
 #include <QCoreApplication>
 #include <QFile>
@@ -18,56 +17,8 @@
 #include <QImageReader>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdint>
-#include <map>
-#include <vector>
-
-namespace {
-
-struct Baked {
-    int width = 0;
-    int height = 0;
-    bool opaque = true;
-    std::uint32_t background = 0;
-    std::vector<std::pair<std::uint32_t, std::uint32_t>> runs; // first pixel, count
-    std::vector<std::uint32_t> values;
-};
-
-Baked bake(const QImage &decoded)
-{
-    Baked baked;
-    baked.opaque = !decoded.hasAlphaChannel();
-    const QImage image
-        = decoded.convertToFormat(baked.opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
-    baked.width = image.width();
-    baked.height = image.height();
-    std::vector<std::uint32_t> pixels;
-    for (int y = 0; y < image.height(); ++y) {
-        const auto *line = reinterpret_cast<const std::uint32_t *>(image.constScanLine(y));
-        pixels.insert(pixels.end(), line, line + image.width());
-    }
-    std::map<std::uint32_t, int> counts;
-    for (const std::uint32_t pixel : pixels)
-        ++counts[pixel];
-    int most = 0;
-    for (const auto &[pixel, count] : counts) {
-        if (count > most) {
-            most = count;
-            baked.background = pixel;
-        }
-    }
-    for (std::size_t i = 0; i < pixels.size(); ++i) {
-        if (pixels[i] == baked.background)
-            continue;
-        if (baked.runs.empty() || baked.runs.back().first + baked.runs.back().second != i)
-            baked.runs.emplace_back(std::uint32_t(i), 0);
-        ++baked.runs.back().second;
-        baked.values.push_back(pixels[i]);
-    }
-    return baked;
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -96,28 +47,21 @@ int main(int argc, char *argv[])
                 err << "cannot read image " << i << " of " << path << ": " << reader.errorString() << '\n';
                 return 1;
             }
-            const Baked baked = bake(image);
-            const QString stem = QStringLiteral("%1%2").arg(name).arg(i);
-            QString runs = QStringLiteral("{}");
-            QString values = runs;
-            if (!baked.runs.empty()) {
-                runs = stem + QStringLiteral("Runs");
-                values = stem + QStringLiteral("Values");
-                out << "\nconstexpr Run " << runs << "[] = {";
-                for (std::size_t r = 0; r < baked.runs.size(); ++r)
-                    out << (r % 8 ? " " : "\n    ") << '{' << baked.runs[r].first << ", " << baked.runs[r].second
-                        << "},";
-                out << "\n};\nconstexpr std::uint32_t " << values << "[] = {";
-                for (std::size_t v = 0; v < baked.values.size(); ++v)
-                    out << (v % 8 ? " " : "\n    ") << "0x" << QString::number(baked.values[v], 16) << ',';
-                out << "\n};\n";
+            const bool opaque = !image.hasAlphaChannel();
+            image.convertTo(opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+            const QString pixels = QStringLiteral("%1%2Pixels").arg(name).arg(i);
+            out << "\nalignas(16) constexpr std::uint32_t " << pixels << "[] = {";
+            int column = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                const auto *line = reinterpret_cast<const std::uint32_t *>(image.constScanLine(y));
+                for (int x = 0; x < image.width(); ++x)
+                    out << (column++ % 8 ? " " : "\n    ") << "0x" << QString::number(line[x], 16) << ',';
             }
-            images << QStringLiteral("    {%1, %2, %3, 0x%4, %5, %6},\n")
-                          .arg(baked.width)
-                          .arg(baked.height)
-                          .arg(QLatin1StringView(baked.opaque ? "true" : "false"))
-                          .arg(baked.background, 0, 16)
-                          .arg(runs, values);
+            out << "\n};\n";
+            images << QStringLiteral("    {%1, %2, %3, %4},\n")
+                          .arg(image.width())
+                          .arg(image.height())
+                          .arg(QLatin1StringView(opaque ? "true" : "false"), pixels);
         }
         out << "\nconstexpr Image " << name << "Images[] = {\n" << images.join(QString()) << "};\n";
         spans += QStringLiteral("const std::span<const Image> %1(%1Images);\n").arg(name);
@@ -125,11 +69,7 @@ int main(int argc, char *argv[])
     out << "\n} // namespace\n\n" << spans << "\n} // namespace duset::baked\n";
     out.flush();
 
-    // Written only when it changes, so that a rebuild compiles nothing anew.
     QFile file(arguments[1]);
-    if (file.open(QIODevice::ReadOnly) && file.readAll() == code.toUtf8())
-        return 0;
-    file.close();
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(code.toUtf8()) < 0) {
         err << "cannot write " << arguments[1] << '\n';
         return 1;
