@@ -5,12 +5,15 @@
 
 #include "assets.h"
 #include "fonts.h"
+#include "placement.h"
+#include "registry.h"
 #include "text.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -497,24 +500,26 @@ void ScreenWindow::orderFocus()
 void ScreenWindow::place()
 {
     layout()->activate(); // sizes the window and places the menu bar
-    const QSize size = this->size();
-    QPoint origin;
-    if (m_description.placement == Placement::Manual) {
-        // The stored position is that of the client area, below the menu bar.
-        origin
-            = QPoint(twipsToPixels(m_description.clientLeft), twipsToPixels(m_description.clientTop) - m_surface->y());
-    } else {
-        // Centred with its frame on the whole screen. The frame is known only
-        // once the window manager has framed a window, so the frame of the
-        // last window the program showed stands in for it.
-        const QRect desktop = QGuiApplication::primaryScreen()->geometry();
-        const QMargins frame = lastFrameMargins();
-        const QSize outer = size.grownBy(frame);
-        origin = desktop.topLeft()
-            + QPoint((desktop.width() - outer.width()) / 2, (desktop.height() - outer.height()) / 2)
-            + QPoint(frame.left(), frame.top());
+    // The stored position is that of the client area, below the menu bar.
+    const QPoint stored(
+        twipsToPixels(m_description.clientLeft), twipsToPixels(m_description.clientTop) - m_surface->y());
+    // The screen the main menu is on, where the person looks. The main menu
+    // itself opens on the screen of its stored position. The frame is known
+    // only once the window manager has framed a window, so the frame of the
+    // last window the program showed stands in for it.
+    const QScreen *screen = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window != this && window->objectName() == toQString(screenName(MainMenu)) && window->windowHandle())
+            screen = window->windowHandle()->screen();
     }
-    setGeometry(QRect(origin, size));
+    if (!screen)
+        screen = QGuiApplication::screenAt(stored);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    const QRect whole = screen ? screen->geometry() : QRect(QPoint(), size());
+    const QRect available = screen ? screen->availableGeometry() : whole;
+    setGeometry(
+        QRect(placeWindow(m_description.placement, stored, size(), lastFrameMargins(), whole, available), size()));
 }
 
 QMargins ScreenWindow::lastFrameMargins()
