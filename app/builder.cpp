@@ -26,6 +26,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -518,8 +520,42 @@ void ScreenWindow::place()
         screen = QGuiApplication::primaryScreen();
     const QRect whole = screen ? screen->geometry() : QRect(QPoint(), size());
     const QRect available = screen ? screen->availableGeometry() : whole;
-    setGeometry(
-        QRect(placeWindow(m_description.placement, stored, size(), lastFrameMargins(), whole, available), size()));
+    const QMargins frame = lastFrameMargins();
+    QPoint origin = placeWindow(m_description.placement, stored, size(), frame, whole, available);
+    if (scrollWhereButtonsWouldBeCut(available.bottom() + 1 - frame.bottom() - origin.y() - m_surface->y())) {
+        layout()->activate();
+        origin = placeWindow(m_description.placement, stored, size(), frame, whole, available);
+    }
+    setGeometry(QRect(origin, size()));
+}
+
+// A window manager keeps a window's title bar on the screen, so on a screen
+// too short for the window nothing would bring up the buttons at its foot.
+// There the client area scrolls instead, in a window as tall as the screen
+// allows, and opens scrolled to its foot.
+bool ScreenWindow::scrollWhereButtonsWouldBeCut(int room)
+{
+    int lowest = 0;
+    for (const Control &control : m_description.controls) {
+        if (control.kind == Control::Kind::CommandButton)
+            lowest = std::max(lowest, twipsToPixels(control.top + control.height));
+    }
+    if (lowest <= room || room <= 0 || m_scroll)
+        return false;
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName(QStringLiteral("scroll"));
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    delete layout()->replaceWidget(m_surface, m_scroll);
+    m_scroll->setWidget(m_surface);
+    m_scroll->setFixedSize(m_surface->width() + m_scroll->verticalScrollBar()->sizeHint().width(), room);
+    // The range is known once the window is shown and laid out.
+    QMetaObject::invokeMethod(
+        m_scroll,
+        [scroll = m_scroll] { scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum()); },
+        Qt::QueuedConnection);
+    return true;
 }
 
 QMargins ScreenWindow::lastFrameMargins()

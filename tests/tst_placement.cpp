@@ -21,6 +21,10 @@ private slots:
     void windowsGoWhereTheyFit();
     void theScreensArePlacedByTheRule_data();
     void theScreensArePlacedByTheRule();
+    void titleBarAndButtonsAreOnTheScreen_data() { addScreenRows(); }
+    void titleBarAndButtonsAreOnTheScreen();
+    void centredScreensFollowTheMainMenu_data();
+    void centredScreensFollowTheMainMenu();
 };
 
 void TestPlacement::windowsGoWhereTheyFit_data()
@@ -105,11 +109,71 @@ void TestPlacement::theScreensArePlacedByTheRule()
 {
     QFETCH(ScreenId, screen);
     QFETCH(QPoint, expected);
-    QCOMPARE(QGuiApplication::primaryScreen()->availableGeometry(), QRect(0, 0, 800, 800));
+    if (QGuiApplication::screens().size() != 1 || QGuiApplication::primaryScreen()->geometry() != QRect(0, 0, 800, 800))
+        QSKIP("for the off-screen platform's own screen");
     Program program;
     openScreen(program, screen);
     const ScreenWindow *window = program.window(screen);
     QCOMPARE(window->mapToGlobal(window->surface()->pos()), expected);
+}
+
+// Whatever the screens (the test runs on the off-screen platform's own, on
+// 640 x 480 and on two side by side, with frames), every window shows its
+// title bar and every button on the screen it is on.
+void TestPlacement::titleBarAndButtonsAreOnTheScreen()
+{
+    QFETCH(ScreenId, screen);
+    Program program;
+    ScreenWindow *window = openOnView(program, screen);
+    QVERIFY(window);
+    const QRect available = window->screen()->availableGeometry();
+    QTRY_VERIFY2(
+        available.contains(window->frameGeometry().topLeft()) && available.contains(window->frameGeometry().topRight()),
+        qPrintable(u"frame %1,%2 %3x%4"_qs.arg(window->frameGeometry().x())
+                       .arg(window->frameGeometry().y())
+                       .arg(window->frameGeometry().width())
+                       .arg(window->frameGeometry().height())));
+    for (const Control &control : program.screens.peek(screen)->description().controls) {
+        if (control.kind != Control::Kind::CommandButton)
+            continue;
+        const QWidget *button = window->control(control.name);
+        const QRect onScreen(button->mapToGlobal(QPoint()), button->size());
+        QTRY_VERIFY2(
+            available.contains(onScreen) && window->rect().contains(window->mapFromGlobal(onScreen.bottomRight())),
+            qPrintable(u"%1 at %2,%3"_qs.arg(toQString(control.name)).arg(onScreen.x()).arg(onScreen.y())));
+    }
+}
+
+void TestPlacement::centredScreensFollowTheMainMenu_data()
+{
+    QTest::addColumn<ScreenId>("screen");
+    QTest::newRow("history") << HistoryScreen;
+    QTest::newRow("verse page 1") << VersePage1;
+    QTest::newRow("birth-date screen") << DateScreen;
+}
+
+// On two screens side by side, a centred screen opens in the middle of the
+// screen the person moved the main menu to.
+void TestPlacement::centredScreensFollowTheMainMenu()
+{
+    QFETCH(ScreenId, screen);
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    if (screens.size() != 2)
+        QSKIP("for two screens side by side");
+    QCOMPARE(screens[1]->availableGeometry(), QRect(1280, 0, 1024, 768));
+    Program program;
+    ScreenWindow *menu = program.window(MainMenu);
+    menu->show();
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    QCOMPARE(menu->screen(), screens[0]);
+    menu->move(1280 + 71, 110);
+    QTRY_COMPARE(menu->screen(), screens[1]);
+    ScreenWindow *window = openOnView(program, screen);
+    QVERIFY(window);
+    QCOMPARE(window->screen(), screens[1]);
+    const QPoint middle = window->frameGeometry().center();
+    QVERIFY2(std::abs(middle.x() - (1280 + 512)) <= 1 && std::abs(middle.y() - 384) <= 1,
+        qPrintable(u"centre at %1,%2"_qs.arg(middle.x()).arg(middle.y())));
 }
 
 QTEST_MAIN(TestPlacement)
