@@ -62,6 +62,11 @@ private:
 
 } // namespace
 
+ProgramStyle::ProgramStyle(const QString &key)
+    : QProxyStyle(key)
+{
+}
+
 QIcon ProgramStyle::standardIcon(StandardPixmap icon, const QStyleOption *option, const QWidget *widget) const
 {
     if (icon == SP_ToolBarHorizontalExtensionButton && !option)

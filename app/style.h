@@ -7,7 +7,8 @@
 
 namespace duset {
 
-// The platform's own style, with one difference that cannot be seen: the
+// The style the program runs with (the platform's, or the one chosen with
+// -style), with one difference that cannot be seen: the
 // arrow of a menu bar's extension button, which shows only when the menus
 // do not fit the bar, is read from its file when it is first drawn rather
 // than when the menu bar is built. Reading it makes Qt load every image
@@ -16,7 +17,8 @@ class ProgramStyle : public QProxyStyle {
     Q_OBJECT
 
 public:
-    ProgramStyle() = default;
+    // The style Qt names by the key, as QStyleFactory makes it.
+    explicit ProgramStyle(const QString &key);
 
     QIcon standardIcon(
         StandardPixmap icon, const QStyleOption *option = nullptr, const QWidget *widget = nullptr) const override;
