@@ -33,9 +33,10 @@ packages=(
 # installed files, and reuse, which asks git which files are the project's,
 # on every file's licence; they count the memory of round trips on a
 # virtual X server as well; and they fuzz the reckoning, which takes clang
-# with libFuzzer and the sanitizer run-time libraries.
+# with libFuzzer and the sanitizer run-time libraries; and Debian's own
+# checker, lintian, reads the package.
 if [[ $mode == test ]]; then
-    packages+=(desktop-file-utils appstream reuse git xvfb xauth clang libclang-rt-14-dev)
+    packages+=(desktop-file-utils appstream reuse git xvfb xauth clang libclang-rt-14-dev lintian)
 fi
 
 as_root() {

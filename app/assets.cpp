@@ -3,7 +3,10 @@
 
 #include "assets.h"
 
+#include "bakedpictures.h"
+
 #include <QCoreApplication>
+#include <QImage>
 
 #include <map>
 #include <memory>
@@ -13,40 +16,42 @@ namespace duset {
 
 namespace {
 
-QString resourcePath(Picture which)
+std::span<const baked::Image> bakedPicture(Picture which)
 {
     switch (which) {
     case Picture::StarField:
-        return QStringLiteral(":/assets/starfield.gif");
+        return baked::StarField;
     case Picture::TitleFigure:
-        return QStringLiteral(":/assets/titlefigure.jpg");
+        return baked::TitleFigure;
     case Picture::PointingHand:
-        return QStringLiteral(":/assets/hand.cur");
+        return baked::PointingHand;
     case Picture::None:
         break;
     }
     throw std::invalid_argument("no picture to load");
 }
 
-QString resourcePath(WindowIcon which)
+std::span<const baked::Image> bakedIcon(WindowIcon which)
 {
     switch (which) {
     case WindowIcon::Chart:
-        return QStringLiteral(":/assets/chart.ico");
+        return baked::ChartIcon;
     case WindowIcon::Menu:
-        return QStringLiteral(":/assets/menu.ico");
+        return baked::MenuIcon;
     case WindowIcon::Information:
-        return QStringLiteral(":/assets/information.ico");
+        return baked::InformationIcon;
     }
     throw std::invalid_argument("no such window icon");
 }
 
-[[noreturn]] void cannotRead(const QString &path)
+// The image's pixels, where the program holds them: nothing is copied.
+QImage shared(const baked::Image &image)
 {
-    throw std::runtime_error("cannot read the picture " + path.toStdString());
+    return QImage(reinterpret_cast<const uchar *>(image.pixels.data()), image.width, image.height, image.width * 4,
+        image.opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
 }
 
-// Every picture and icon is decoded at its first use and kept for the rest of
+// Every picture and icon is made at its first use and kept for the rest of
 // the run. QPixmapCache would drop them when it is full, and an icon made
 // afresh at every load would fill that cache with copies of its own pixmaps.
 struct Decoded {
@@ -73,11 +78,13 @@ QPixmap picture(Picture which)
     auto &pictures = decoded().pictures;
     if (const auto found = pictures.find(which); found != pictures.end())
         return found->second;
-    const QString path = resourcePath(which);
-    QPixmap pixmap;
-    if (!pixmap.load(path))
-        cannotRead(path);
-    return pictures.emplace(which, pixmap).first->second;
+    const std::span<const baked::Image> images = bakedPicture(which);
+    return pictures.emplace(which, QPixmap::fromImage(shared(images.front()))).first->second;
+}
+
+QImage pictureImage(Picture which)
+{
+    return shared(bakedPicture(which).front());
 }
 
 QIcon windowIcon(WindowIcon which)
@@ -85,10 +92,9 @@ QIcon windowIcon(WindowIcon which)
     auto &icons = decoded().icons;
     if (const auto found = icons.find(which); found != icons.end())
         return found->second;
-    const QString path = resourcePath(which);
-    QIcon icon(path);
-    if (icon.availableSizes().isEmpty())
-        cannotRead(path);
+    QIcon icon;
+    for (const baked::Image &image : bakedIcon(which))
+        icon.addPixmap(QPixmap::fromImage(shared(image)));
     return icons.emplace(which, icon).first->second;
 }
 

@@ -6,6 +6,7 @@
 #include "screendescription.h"
 
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 
 namespace duset {
@@ -14,6 +15,10 @@ namespace duset {
 // that draws them. A picture that cannot be read is a fatal error of the
 // program.
 QPixmap picture(Picture which);
+// The same picture as an image that shares the pixels the program carries,
+// for a picture so large that a pixmap's copy of it would show in the time
+// to the first frame.
+QImage pictureImage(Picture which);
 QIcon windowIcon(WindowIcon which);
 
 } // namespace duset

@@ -5,12 +5,15 @@
 
 #include "assets.h"
 #include "fonts.h"
+#include "placement.h"
+#include "registry.h"
 #include "text.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -23,6 +26,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <QValidator>
@@ -79,7 +84,7 @@ void applyFont(QWidget *widget, const std::optional<Font> &font)
     if (!font)
         return; // the program's default face
     const QString face = toQString(font->face);
-    QFont chosen(face);
+    QFont chosen(drawnFace(face));
     chosen.setPointSizeF(font->points * sizeFactor(face));
     chosen.setWeight(static_cast<QFont::Weight>(font->weight));
     chosen.setItalic(font->italic);
@@ -97,7 +102,7 @@ class Surface : public QWidget {
 public:
     Surface(const ScreenDescription &description, QWidget *parent)
         : QWidget(parent)
-        , m_starField(picture(Picture::StarField))
+        , m_starField(pictureImage(Picture::StarField))
     {
         setObjectName(QStringLiteral("surface"));
         setAttribute(Qt::WA_OpaquePaintEvent);
@@ -110,11 +115,11 @@ protected:
     {
         QPainter painter(this);
         painter.fillRect(rect(), palette().window());
-        painter.drawPixmap(0, 0, m_starField);
+        painter.drawImage(0, 0, m_starField);
     }
 
 private:
-    QPixmap m_starField;
+    QImage m_starField;
 };
 
 class ScreenLabel : public QLabel {
@@ -536,24 +541,60 @@ void ScreenWindow::orderFocus()
 void ScreenWindow::place()
 {
     layout()->activate(); // sizes the window and places the menu bar
-    const QSize size = this->size();
-    QPoint origin;
-    if (m_description.placement == Placement::Manual) {
-        // The stored position is that of the client area, below the menu bar.
-        origin
-            = QPoint(twipsToPixels(m_description.clientLeft), twipsToPixels(m_description.clientTop) - m_surface->y());
-    } else {
-        // Centred with its frame on the whole screen. The frame is known only
-        // once the window manager has framed a window, so the frame of the
-        // last window the program showed stands in for it.
-        const QRect desktop = QGuiApplication::primaryScreen()->geometry();
-        const QMargins frame = lastFrameMargins();
-        const QSize outer = size.grownBy(frame);
-        origin = desktop.topLeft()
-            + QPoint((desktop.width() - outer.width()) / 2, (desktop.height() - outer.height()) / 2)
-            + QPoint(frame.left(), frame.top());
+    // The stored position is that of the client area, below the menu bar.
+    const QPoint stored(
+        twipsToPixels(m_description.clientLeft), twipsToPixels(m_description.clientTop) - m_surface->y());
+    // The screen the main menu is on, where the person looks. The main menu
+    // itself opens on the screen of its stored position. The frame is known
+    // only once the window manager has framed a window, so the frame of the
+    // last window the program showed stands in for it.
+    const QScreen *screen = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window != this && window->objectName() == toQString(screenName(MainMenu)) && window->windowHandle())
+            screen = window->windowHandle()->screen();
     }
-    setGeometry(QRect(origin, size));
+    if (!screen)
+        screen = QGuiApplication::screenAt(stored);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    const QRect whole = screen ? screen->geometry() : QRect(QPoint(), size());
+    const QRect available = screen ? screen->availableGeometry() : whole;
+    const QMargins frame = lastFrameMargins();
+    QPoint origin = placeWindow(m_description.placement, stored, size(), frame, whole, available);
+    if (scrollWhereButtonsWouldBeCut(available.bottom() + 1 - frame.bottom() - origin.y() - m_surface->y())) {
+        layout()->activate();
+        origin = placeWindow(m_description.placement, stored, size(), frame, whole, available);
+    }
+    setGeometry(QRect(origin, size()));
+}
+
+// A window manager keeps a window's title bar on the screen, so on a screen
+// too short for the window nothing would bring up the buttons at its foot.
+// There the client area scrolls instead, in a window as tall as the screen
+// allows, and opens scrolled to its foot.
+bool ScreenWindow::scrollWhereButtonsWouldBeCut(int room)
+{
+    int lowest = 0;
+    for (const Control &control : m_description.controls) {
+        if (control.kind == Control::Kind::CommandButton)
+            lowest = std::max(lowest, twipsToPixels(control.top + control.height));
+    }
+    if (lowest <= room || room <= 0 || m_scroll)
+        return false;
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName(QStringLiteral("scroll"));
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    delete layout()->replaceWidget(m_surface, m_scroll);
+    m_scroll->setWidget(m_surface);
+    m_scroll->setFixedSize(m_surface->width() + m_scroll->verticalScrollBar()->sizeHint().width(), room);
+    // The range is known once the window is shown and laid out.
+    QMetaObject::invokeMethod(
+        m_scroll,
+        [scroll = m_scroll] { scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum()); },
+        Qt::QueuedConnection);
+    return true;
 }
 
 QMargins ScreenWindow::lastFrameMargins()

@@ -12,6 +12,7 @@
 
 class QAction;
 class QMenuBar;
+class QScrollArea;
 
 namespace duset {
 
@@ -54,10 +55,12 @@ private:
     QWidget *buildControl(const Control &control);
     void nameFieldsByTheirLabels();
     void orderFocus();
+    bool scrollWhereButtonsWouldBeCut(int room);
 
     const ScreenDescription &m_description;
     QMenuBar *m_menuBar = nullptr;
     QWidget *m_surface = nullptr;
+    QScrollArea *m_scroll = nullptr;
 };
 
 } // namespace duset

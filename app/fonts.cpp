@@ -47,6 +47,15 @@ void installFonts()
     QApplication::setFont(face);
 }
 
+QString drawnFace(QStringView designedFace)
+{
+    for (const StandIn &standIn : StandIns) {
+        if (standIn.designed == designedFace)
+            return standIn.drawn.toString();
+    }
+    return designedFace.toString();
+}
+
 double sizeFactor(QStringView designedFace)
 {
     for (const StandIn &standIn : StandIns) {

@@ -3,11 +3,15 @@
 
 #include "platform.h"
 
-#if DUSET_WITH_XCB
-#include <xcb/xcb.h>
+#include <QString>
+#include <QtGlobal>
 
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <mutex>
 #include <string>
-#endif
+#include <vector>
 
 namespace duset {
 
@@ -15,25 +19,120 @@ PlatformChoice choosePlatform(const DisplayEnvironment &environment)
 {
     if (!environment.chosenPlatform.empty() || environment.platformArgument)
         return PlatformChoice::AsChosen;
-    if (!environment.x11Display.empty() && environment.x11Reachable)
-        return PlatformChoice::X11;
+    if (!environment.x11Display.empty())
+        return environment.waylandDisplay.empty() ? PlatformChoice::X11 : PlatformChoice::X11ThenWayland;
     if (!environment.waylandDisplay.empty())
         return PlatformChoice::Native;
     return PlatformChoice::NoDisplay;
 }
 
-bool canReachX11(std::string_view display)
+namespace {
+
+std::string_view environment(const char *name)
 {
-#if DUSET_WITH_XCB
-    const std::string name(display);
-    xcb_connection_t *connection = xcb_connect(name.c_str(), nullptr);
-    const bool reached = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    return reached;
-#else
-    (void)display;
+    const char *value = std::getenv(name);
+    return value ? value : "";
+}
+
+bool hasPlatformArgument(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0
+            || std::strncmp(argv[i], "-platform=", 10) == 0 || std::strncmp(argv[i], "--platform=", 11) == 0)
+            return true;
+    }
+    return false;
+}
+
+struct Held {
+    QtMsgType type;
+    std::string category;
+    QString message;
+};
+
+// Qt's messages come from any thread; the X server's reader has one.
+std::mutex s_lock;
+QtMessageHandler s_previous = nullptr;
+bool s_opening = false;
+std::vector<Held> s_held;
+
+[[noreturn]] void endWith(const char *message)
+{
+    std::fputs(message, stderr);
+    std::fflush(stderr);
+    std::_Exit(EXIT_FAILURE);
+}
+
+void forward(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (s_previous)
+        s_previous(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+void watch(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    // QThread says so and goes on without the thread: the X server's events
+    // would never be read, and the program would show a window that never
+    // answers, or none.
+    if (message.startsWith(u"QThread::start: Thread creation error"))
+        endWith(NoThreadMessage);
+    {
+        const std::lock_guard lock(s_lock);
+        if (s_opening) {
+            // Qt's last word when it has tried every platform, before it aborts.
+            if (type == QtFatalMsg && message.contains(u"no Qt platform plugin could be initialized"))
+                endWith(NoDisplayMessage);
+            if (type != QtFatalMsg && context.category && std::strncmp(context.category, "qt.qpa.", 7) == 0) {
+                s_held.push_back({type, context.category, message});
+                return;
+            }
+        }
+    }
+    forward(type, context, message);
+}
+
+} // namespace
+
+bool prepareDisplay(int argc, char *argv[])
+{
+    const DisplayEnvironment displays{.chosenPlatform = environment("QT_QPA_PLATFORM"),
+        .platformArgument = hasPlatformArgument(argc, argv),
+        .x11Display = environment("DISPLAY"),
+        .waylandDisplay = environment("WAYLAND_DISPLAY")};
+    // Qt tries the platforms of the list in turn, so no display needs to be
+    // reached before Qt itself reaches it.
+    switch (choosePlatform(displays)) {
+    case PlatformChoice::X11:
+        qputenv("QT_QPA_PLATFORM", "xcb");
+        break;
+    case PlatformChoice::X11ThenWayland:
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+        break;
+    case PlatformChoice::NoDisplay:
+        std::fputs(NoDisplayMessage, stderr);
+        return false;
+    case PlatformChoice::AsChosen:
+    case PlatformChoice::Native:
+        break;
+    }
+    const std::lock_guard lock(s_lock);
+    s_opening = true;
+    s_previous = qInstallMessageHandler(watch);
     return true;
-#endif
+}
+
+void displayOpened()
+{
+    std::vector<Held> held;
+    {
+        const std::lock_guard lock(s_lock);
+        s_opening = false;
+        held.swap(s_held);
+    }
+    for (const Held &message : held)
+        forward(message.type, QMessageLogContext(nullptr, 0, nullptr, message.category.c_str()), message.message);
 }
 
 const char *const NoDisplayMessage
@@ -41,5 +140,10 @@ const char *const NoDisplayMessage
       "หรือติดต่อจอภาพที่ตั้งไว้ไม่ได้\n"
       "duset: there is no display to show the program's windows on: neither DISPLAY nor WAYLAND_DISPLAY "
       "is set, or the display set cannot be reached\n";
+
+const char *const NoThreadMessage
+    = "duset: โปรแกรมทำงานต่อไม่ได้ เพราะเริ่มเธรดที่ต้องใช้ไม่ได้ หน่วยความจำหรือพื้นที่ที่อยู่ไม่พอ\n"
+      "duset: the program cannot go on: a thread it needs could not start, for want of memory or address "
+      "space\n";
 
 } // namespace duset

@@ -7,6 +7,7 @@
 #include "qtstrings.h"
 #include "registry.h"
 #include "screens.h"
+#include "style.h"
 #include "xlib.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@ int run(QApplication &app)
     // The registry decides when the program ends: a hidden main menu is still
     // a loaded screen, which Qt's last-window rule would not know.
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setStyle(new ProgramStyle(QApplication::style()->name()));
     installFonts();
     installQtStrings();
     // No pixmap cache. The style caches what it draws under keys made from

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The duset developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The program, started exactly as app/main.cpp starts it, with a watch for
+// The program, started as app/main.cpp starts it, with a watch for
 // its frames. Without arguments it reports the main menu's first frame and
 // ends there. With --navigate TOURS it goes on to take every way between the
 // screens TOURS times and reports, for each, the time from the click to the
@@ -11,6 +11,7 @@
 
 #include "builder.h"
 #include "framewatch.h"
+#include "platform.h"
 #include "registry.h"
 #include "startup.h"
 
@@ -255,7 +256,10 @@ private:
 
 int main(int argc, char *argv[])
 {
+    if (!duset::prepareDisplay(argc, argv))
+        return 1;
     QApplication app(argc, argv);
+    duset::displayOpened();
     std::span<const Step> route = Tour;
     int tours = 0;
     if (argc == 3 && std::string(argv[1]) == "--navigate") {

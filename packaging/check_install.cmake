@@ -40,7 +40,8 @@ run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX})
 
 set(desktop ${PREFIX}/share/applications/${APP_ID}.desktop)
 set(metainfo ${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml)
-foreach(file ${PREFIX}/bin/duset ${desktop} ${metainfo} ${PREFIX}/share/doc/duset/copyright)
+foreach(file ${PREFIX}/games/duset ${desktop} ${metainfo} ${PREFIX}/share/doc/duset/copyright
+        ${PREFIX}/share/doc/duset/changelog.gz ${PREFIX}/share/man/man6/duset.6.gz ${PREFIX}/share/man/th/man6/duset.6.gz)
     if(NOT EXISTS ${file})
         message(FATAL_ERROR "not installed: ${file}")
     endif()

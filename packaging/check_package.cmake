@@ -17,10 +17,16 @@ if(NOT status EQUAL 0 OR NOT count EQUAL 1)
     message(FATAL_ERROR "cpack made no package")
 endif()
 
-execute_process(COMMAND ${DPKG_DEB} --field ${packages} Package Version Depends Section OUTPUT_VARIABLE fields
+execute_process(COMMAND ${DPKG_DEB} --field ${packages} Package Version Depends Section Maintainer OUTPUT_VARIABLE fields
     COMMAND_ERROR_IS_FATAL ANY)
 execute_process(COMMAND ${DPKG_DEB} --contents ${packages} OUTPUT_VARIABLE contents COMMAND_ERROR_IS_FATAL ANY)
 message("${fields}\n${contents}")
+
+# A game, as its desktop entry says, kept by someone who can be named and
+# written to.
+if(NOT fields MATCHES "(^|\n)Section: games\n" OR NOT fields MATCHES "(^|\n)Maintainer: [^<\n]+ <[^@>\n]+@[^@>\n]+>\n")
+    message(FATAL_ERROR "the package is not in the games section with a maintainer's address:\n${fields}")
+endif()
 
 # Found by dpkg-shlibdeps in the program file, not written by hand.
 foreach(library libqt6widgets6 libqt6gui6 libqt6core6 libstdc\\+\\+6 libc6)
@@ -33,9 +39,10 @@ foreach(font fonts-thai-tlwg fonts-noto-core fonts-noto-ui-core fonts-comic-neue
         message(FATAL_ERROR "the package does not depend on ${font}")
     endif()
 endforeach()
-foreach(file ./usr/bin/duset ./usr/share/applications/${APP_ID}.desktop ./usr/share/metainfo/${APP_ID}.metainfo.xml
+foreach(file ./usr/games/duset ./usr/share/applications/${APP_ID}.desktop ./usr/share/metainfo/${APP_ID}.metainfo.xml
         ./usr/share/icons/hicolor/16x16/apps/${APP_ID}.png ./usr/share/icons/hicolor/32x32/apps/${APP_ID}.png
-        ./usr/share/doc/duset/copyright)
+        ./usr/share/doc/duset/copyright ./usr/share/doc/duset/changelog.gz ./usr/share/man/man6/duset.6.gz
+        ./usr/share/man/th/man6/duset.6.gz)
     string(FIND "${contents}" " ${file}\n" found)
     if(found EQUAL -1)
         message(FATAL_ERROR "the package does not carry ${file}")

@@ -3,6 +3,8 @@
 
 #include "support.h"
 
+#include "style.h"
+
 #include "credits.h"
 
 #include <QLabel>
@@ -20,6 +22,7 @@ private slots:
     void nothingTakesTheFocus();
     void isBuiltOncePerRun();
     void helpMenuShowsTheAboutBoxes();
+    void theMenuBarsExtensionArrowIsTheStyles();
 };
 
 void TestMainMenu::titleFigureIsDrawnAtNaturalSize()
@@ -109,6 +112,23 @@ void TestMainMenu::helpMenuShowsTheAboutBoxes()
     QCOMPARE(program.messages.back().message.title, u"About Qt"_qs);
     // Both boxes leave the main menu where it is, alone on view.
     QCOMPARE(program.visibleScreens(), std::vector{MainMenu});
+}
+
+// The program's style reads the arrow of the menu bar's extension button only
+// when it is drawn; drawn, it is the arrow of the style it stands for.
+void TestMainMenu::theMenuBarsExtensionArrowIsTheStyles()
+{
+    const QString key = QApplication::style()->name();
+    const ProgramStyle style(key);
+    QCOMPARE(style.baseStyle()->name(), key);
+    const QIcon deferred = style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    const QIcon own = QApplication::style()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    QVERIFY(!deferred.isNull());
+    for (const int side : {16, 32}) {
+        const QImage arrow = own.pixmap(side).toImage();
+        QVERIFY(!arrow.isNull());
+        QCOMPARE(deferred.pixmap(side).toImage(), arrow);
+    }
 }
 
 QTEST_MAIN(TestMainMenu)

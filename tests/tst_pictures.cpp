@@ -6,6 +6,7 @@
 #include "assets.h"
 
 #include <QFontInfo>
+#include <QImageReader>
 #include <QMenuBar>
 #include <QRawFont>
 
@@ -54,6 +55,8 @@ private slots:
     void predictButtonShowsTheHandAboveItsCaption();
     void controlsPastTheEdgeAreCutByTheWindow();
     void picturesAreDecodedOncePerRun();
+    void picturesAreTheirFilesPixelForPixel_data();
+    void picturesAreTheirFilesPixelForPixel();
 };
 
 void TestPictures::facesResolveToInstalledLookAlikes_data()
@@ -189,6 +192,48 @@ void TestPictures::picturesAreDecodedOncePerRun()
     program.click(VersePage2, "Command1");
     QCOMPARE(program.window(VersePage1)->windowIcon().cacheKey(), icon);
     QCOMPARE(picture(Picture::StarField).cacheKey(), stars);
+}
+
+void TestPictures::picturesAreTheirFilesPixelForPixel_data()
+{
+    QTest::addColumn<int>("picture"); // a Picture, or -1 for an icon
+    QTest::addColumn<int>("icon");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QList<QSize>>("sizes");
+    const int noIcon = -1;
+    QTest::newRow("star field") << int(Picture::StarField) << noIcon << u":/assets/starfield.gif"_qs
+                                << QList<QSize>{{640, 480}};
+    QTest::newRow("title figure") << int(Picture::TitleFigure) << noIcon << u":/assets/titlefigure.jpg"_qs
+                                  << QList<QSize>{{200, 250}};
+    QTest::newRow("hand") << int(Picture::PointingHand) << noIcon << u":/assets/hand.cur"_qs << QList<QSize>{{32, 32}};
+    for (const auto &[icon, file] :
+        {std::pair{WindowIcon::Chart, u":/assets/chart.ico"_qs}, std::pair{WindowIcon::Menu, u":/assets/menu.ico"_qs},
+            std::pair{WindowIcon::Information, u":/assets/information.ico"_qs}})
+        QTest::newRow(qPrintable(file)) << -1 << int(icon) << file << QList<QSize>{{32, 32}, {16, 16}};
+}
+
+// The program carries its pictures decoded; what it draws must be what Qt's
+// own decoders read from the files, every pixel and its transparency.
+void TestPictures::picturesAreTheirFilesPixelForPixel()
+{
+    QFETCH(int, picture);
+    QFETCH(int, icon);
+    QFETCH(QString, file);
+    QFETCH(QList<QSize>, sizes);
+    QImageReader reader(file);
+    QCOMPARE(reader.imageCount() > 0 ? reader.imageCount() : 1, sizes.size());
+    for (int i = 0; i < sizes.size(); ++i) {
+        QImage original;
+        QVERIFY(i == 0 || reader.jumpToImage(i));
+        QVERIFY2(reader.read(&original), qPrintable(reader.errorString()));
+        QCOMPARE(original.size(), sizes[i]);
+        const QImage carried = picture >= 0 ? duset::picture(Picture(picture)).toImage()
+                                            : windowIcon(WindowIcon(icon)).pixmap(sizes[i]).toImage();
+        QCOMPARE(carried.size(), sizes[i]);
+        QCOMPARE(carried.convertToFormat(QImage::Format_ARGB32), original.convertToFormat(QImage::Format_ARGB32));
+    }
+    if (icon >= 0)
+        QCOMPARE(windowIcon(WindowIcon(icon)).availableSizes(), sizes);
 }
 
 QTEST_MAIN(TestPictures)
