@@ -34,10 +34,13 @@ packages=(
 # The tests also run the desktop-entry and AppStream validators on the
 # installed files, and reuse, which asks git which files are the project's,
 # on every file's licence; they count the memory of round trips on a
-# virtual X server as well; and they fuzz the reckoning, which takes clang
-# with libFuzzer and the sanitizer run-time libraries.
+# virtual X server as well, and press access keys on it for real, with its
+# layouts set by setxkbmap and the keys sent through XTest; and they fuzz
+# the reckoning, which takes clang with libFuzzer and the sanitizer run-time
+# libraries.
 if [[ $mode == test ]]; then
     packages+=(desktop-file-utils appstream reuse git xvfb xauth clang libclang-rt-14-dev)
+    packages+=(x11-xkb-utils libxtst-dev)
 fi
 
 as_root() {

@@ -149,12 +149,15 @@ bool AccessKeys::handleKeyPress(QWidget *receiver, QKeyEvent *event)
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     if (modifiers & (Qt::ControlModifier | Qt::MetaModifier))
         return false;
-    if (qobject_cast<QMenu *>(receiver) || qobject_cast<QMenuBar *>(receiver))
-        return translateInMenu(receiver, event);
+    const bool menu = qobject_cast<QMenu *>(receiver) || qobject_cast<QMenuBar *>(receiver);
+    if (menu && translateInMenu(receiver, event))
+        return true;
     if (!(modifiers & Qt::AltModifier))
         return false;
     // Alt with a key that a shortcut did not take as the layout gave it: the
     // same key as the Thai layout gives it, or else as the US layout does.
+    // Alt closes an open menu, so such a chord may still come to the menu
+    // that just closed.
     if (event->nativeScanCode() != 0 && scanCodesAreXkbKeycodes()) {
         const KeyLetters letters = lettersOfKey(event->nativeScanCode(), modifiers.testFlag(Qt::ShiftModifier));
         for (const QChar letter : {letters.thai, letters.latin}) {
@@ -163,8 +166,9 @@ bool AccessKeys::handleKeyPress(QWidget *receiver, QKeyEvent *event)
         }
     }
     // An Alt chord is a command, never a letter for the field that has the
-    // focus, nor a letter that moves a list to its item.
-    return !event->text().isEmpty() && event->text().front().isPrint();
+    // focus, nor a letter that moves a list to its item. A menu takes it as
+    // it comes.
+    return !menu && !event->text().isEmpty() && event->text().front().isPrint();
 }
 
 bool AccessKeys::translateInMenu(QWidget *menu, QKeyEvent *event)
