@@ -3,7 +3,7 @@
 
 // Access keys as a Thai keyboard gives them: the key that carries the
 // letter, pressed with the US layout of a us,th group active, with the Thai
-// one, or on a keyboard with the US layout only. Off screen the key events
+// one, or on a keyboard with the US or the Thai layout only. Off screen the key events
 // are made as X sends them (the X keycode with the active layout's letter);
 // on an X server they are real key presses, through XTest, with the
 // server's layout group set.
@@ -32,6 +32,7 @@ enum class Layout {
     UsOfGroup, // us,th with the US layout active
     ThaiOfGroup, // us,th with the Thai layout active
     UsOnly, // a keyboard with the US layout alone
+    ThaiOnly, // a keyboard with the Thai layout alone
 };
 
 const char *nameOf(Layout layout)
@@ -43,6 +44,8 @@ const char *nameOf(Layout layout)
         return "th of us,th";
     case Layout::UsOnly:
         return "us only";
+    case Layout::ThaiOnly:
+        return "th only";
     }
     return "";
 }
@@ -203,7 +206,8 @@ void deliver(QEvent::Type type, int code, Qt::KeyboardModifiers modifiers, quint
 // with the keycode and the active layout's letter.
 void sendAsX(Key key, Layout layout, bool alt)
 {
-    const QChar letter = layout == Layout::ThaiOfGroup ? QChar(key.thai) : QChar(key.us);
+    const bool thai = layout == Layout::ThaiOfGroup || layout == Layout::ThaiOnly;
+    const QChar letter = thai ? QChar(key.thai) : QChar(key.us);
     const int code = letter == u'\t' ? int(Qt::Key_Tab) : int(letter.toUpper().unicode());
     const QString text(letter);
     const Qt::KeyboardModifiers modifiers = alt ? Qt::AltModifier : Qt::NoModifier;
@@ -313,11 +317,12 @@ void TestAccessKeys::keysCarryTheirLetters()
 
 void TestAccessKeys::addLayoutRows(const std::function<void(Layout, const QByteArray &)> &addRows)
 {
-    // Off screen a US-only keymap gives the same events as the US layout of
-    // a group.
+    // Off screen a keymap of one layout gives the same events as that
+    // layout of a group; on an X server, a Thai layout alone has no Latin
+    // letters for Qt to fall back on.
     std::vector<Layout> layouts{Layout::UsOfGroup, Layout::ThaiOfGroup};
     if (m_keyboard)
-        layouts.push_back(Layout::UsOnly);
+        layouts.insert(layouts.end(), {Layout::UsOnly, Layout::ThaiOnly});
     for (const Layout layout : layouts)
         addRows(layout, nameOf(layout));
 }
@@ -327,7 +332,7 @@ bool TestAccessKeys::use(Layout layout)
     if (!m_keyboard || m_layout == layout)
         return true;
     QString reason;
-    const QString layouts = layout == Layout::UsOnly ? u"us"_qs : u"us,th"_qs;
+    const QString layouts = layout == Layout::UsOnly ? u"us"_qs : layout == Layout::ThaiOnly ? u"th"_qs : u"us,th"_qs;
     const bool set = m_keyboard->useLayouts(layouts, layout == Layout::ThaiOfGroup ? 1 : 0, &reason);
     if (!set) {
         qWarning("%s", qPrintable(reason));
@@ -341,7 +346,7 @@ bool TestAccessKeys::use(Layout layout)
     if (!QTest::qWaitForWindowActive(&probe))
         return false;
     m_keyboard->press(38, false);
-    const QString expected = layout == Layout::ThaiOfGroup ? u"ฟ"_qs : u"a"_qs;
+    const QString expected = layout == Layout::ThaiOfGroup || layout == Layout::ThaiOnly ? u"ฟ"_qs : u"a"_qs;
     if (!QTest::qWaitFor([&] { return !probe.text().isEmpty(); }) || probe.text() != expected) {
         qWarning("the X server gives \"%s\" for the key of A with %s", qPrintable(probe.text()), nameOf(layout));
         return false;
