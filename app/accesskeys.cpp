@@ -104,6 +104,11 @@ bool menuHasAccessKey(const QWidget *menu, QChar letter)
     });
 }
 
+// The event being sent on, and whether it reached a widget: shared, so that
+// the filter of every registry in the program knows it.
+const QKeyEvent *s_resent = nullptr;
+bool s_resentReachedWidget = false;
+
 } // namespace
 
 KeyLetters lettersOfKey(quint32 keycode, bool shifted)
@@ -135,10 +140,10 @@ bool AccessKeys::eventFilter(QObject *watched, QEvent *event)
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
         return false;
     auto *key = static_cast<QKeyEvent *>(event);
-    if (key == m_resent) {
+    if (key == s_resent) {
         // No shortcut took the letter: it goes no further than here, unless
         // it was sent to an open menu.
-        m_resentReachedWidget = true;
+        s_resentReachedWidget = true;
         return !qobject_cast<QMenu *>(watched) && !qobject_cast<QMenuBar *>(watched);
     }
     return handleKeyPress(static_cast<QWidget *>(watched), key);
@@ -193,14 +198,14 @@ bool AccessKeys::resend(QWidget *receiver, const QKeyEvent &event, QChar letter,
     // shortcuts before it reaches the widget.
     QKeyEvent carried(QEvent::KeyPress, letter.toUpper().unicode(), event.modifiers(), QString(letter),
         event.isAutoRepeat(), event.count());
-    const QKeyEvent *outer = m_resent;
-    const bool outerReached = m_resentReachedWidget;
-    m_resent = &carried;
-    m_resentReachedWidget = false;
+    const QKeyEvent *outer = s_resent;
+    const bool outerReached = s_resentReachedWidget;
+    s_resent = &carried;
+    s_resentReachedWidget = false;
     QCoreApplication::sendEvent(receiver, &carried);
-    const bool taken = toMenu || !m_resentReachedWidget;
-    m_resent = outer;
-    m_resentReachedWidget = outerReached;
+    const bool taken = toMenu || !s_resentReachedWidget;
+    s_resent = outer;
+    s_resentReachedWidget = outerReached;
     return taken;
 }
 

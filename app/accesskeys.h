@@ -55,9 +55,6 @@ private:
     // reaches the menu; elsewhere only a shortcut may take it, and whether
     // one did is returned.
     bool resend(QWidget *receiver, const QKeyEvent &event, QChar letter, bool toMenu);
-
-    const QKeyEvent *m_resent = nullptr;
-    bool m_resentReachedWidget = false;
 };
 
 } // namespace duset
