@@ -18,7 +18,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
-#include <QtTest/qtestspontaneevent.h>
 
 #include <functional>
 
@@ -183,25 +182,6 @@ const std::vector<Case> &cases()
     return all;
 }
 
-// A key event the way a window system's comes: offered to the shortcuts
-// first, then given to the open pop-up or the widget that has the focus.
-void deliver(QEvent::Type type, int code, Qt::KeyboardModifiers modifiers, quint32 keycode, quint32 keysym,
-    quint32 state, const QString &text)
-{
-    QWidget *receiver = QApplication::activePopupWidget();
-    if (receiver && receiver->focusWidget())
-        receiver = receiver->focusWidget();
-    if (!receiver)
-        receiver = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
-    if (!receiver)
-        return;
-    if (type == QEvent::KeyPress && qt_sendShortcutOverrideEvent(receiver, 0, code, modifiers, text))
-        return;
-    QKeyEvent event(type, code, modifiers, keycode, keysym, state, text);
-    QSpontaneKeyEvent::setSpontaneous(&event);
-    QApplication::instance()->notify(receiver, &event);
-}
-
 // What the offscreen platform lacks: a key press as the X server sends it,
 // with the keycode and the active layout's letter.
 void sendAsX(Key key, Layout layout, bool alt)
@@ -219,11 +199,11 @@ void sendAsX(Key key, Layout layout, bool alt)
     // Alt is a key of its own, pressed first and let go last.
     constexpr quint32 AltKeycode = 64, AltKeysym = 0xFFE9;
     if (alt)
-        deliver(QEvent::KeyPress, Qt::Key_Alt, Qt::NoModifier, AltKeycode, AltKeysym, group, {});
-    deliver(QEvent::KeyPress, code, modifiers, key.keycode, keysym, state, text);
-    deliver(QEvent::KeyRelease, code, modifiers, key.keycode, keysym, state, text);
+        deliverKey(QEvent::KeyPress, Qt::Key_Alt, Qt::NoModifier, AltKeycode, AltKeysym, group, {});
+    deliverKey(QEvent::KeyPress, code, modifiers, key.keycode, keysym, state, text);
+    deliverKey(QEvent::KeyRelease, code, modifiers, key.keycode, keysym, state, text);
     if (alt)
-        deliver(QEvent::KeyRelease, Qt::Key_Alt, Qt::AltModifier, AltKeycode, AltKeysym, state, {});
+        deliverKey(QEvent::KeyRelease, Qt::Key_Alt, Qt::AltModifier, AltKeycode, AltKeysym, state, {});
 }
 
 } // namespace
