@@ -275,6 +275,9 @@ void TestAccessKeys::keysCarryTheirLetters_data()
         QTest::addRow("%u%s", key.keycode, key.shifted ? " shifted" : "")
             << uint(key.keycode) << key.shifted << QString(QChar(key.thai)) << QString(QChar(key.latin));
     }
+    // Keys that carry no character are no access keys.
+    for (const auto &[keycode, name] : {std::pair{9u, "Escape"}, {23u, "Tab"}, {70u, "F4"}, {100000u, "no key"}})
+        QTest::addRow("%s", name) << keycode << false << QString() << QString();
 }
 
 void TestAccessKeys::keysCarryTheirLetters()
@@ -286,13 +289,8 @@ void TestAccessKeys::keysCarryTheirLetters()
     if (lettersOfKey(58, false).thai.isNull())
         QSKIP("no Thai keymap: libxkbcommon or the keyboard data (Debian package xkb-data) is missing");
     const KeyLetters letters = lettersOfKey(keycode, shifted);
-    QCOMPARE(QString(letters.thai), thai);
-    QCOMPARE(QString(letters.latin), latin);
-    // Keys that carry no character are no access keys.
-    QVERIFY(lettersOfKey(9, false).thai.isNull()); // Escape
-    QVERIFY(lettersOfKey(23, false).thai.isNull()); // Tab
-    QVERIFY(lettersOfKey(70, false).thai.isNull()); // F4
-    QVERIFY(lettersOfKey(100000, false).thai.isNull());
+    QCOMPARE(letters.thai.isNull() ? QString() : QString(letters.thai), thai);
+    QCOMPARE(letters.latin.isNull() ? QString() : QString(letters.latin), latin);
 }
 
 void TestAccessKeys::addLayoutRows(const std::function<void(Layout, const QByteArray &)> &addRows)
