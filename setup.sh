@@ -20,23 +20,27 @@ esac
 # What building and running need: the compiler and build tools, Qt 6 and
 # its translation tools (for the Thai of Qt's own texts), the X client
 # libraries for keeping windows out of the task bar and for letting Xlib
-# forget its requests, and the Thai
+# forget its requests, libxkbcommon with the keyboard data, from which the
+# access keys learn which key carries which Thai letter, and the Thai
 # faces the screens are drawn in; and what making the Debian package needs:
 # file and dpkg-shlibdeps, which read the program file's libraries.
 packages=(
     cmake g++ ninja-build pkg-config
     qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev libxcb1-dev libx11-dev
+    libxkbcommon-dev xkb-data
     fonts-thai-tlwg fonts-noto-core fonts-noto-ui-core fonts-comic-neue
     dpkg-dev file
 )
 # The tests also run the desktop-entry and AppStream validators on the
 # installed files, and reuse, which asks git which files are the project's,
 # on every file's licence; they count the memory of round trips on a
-# virtual X server as well; and they fuzz the reckoning, which takes clang
-# with libFuzzer and the sanitizer run-time libraries; and Debian's own
-# checker, lintian, reads the package.
+# virtual X server as well, and press access keys on it for real, with its
+# layouts set by setxkbmap and the keys sent through XTest; they fuzz the
+# reckoning, which takes clang with libFuzzer and the sanitizer run-time
+# libraries; and Debian's own checker, lintian, reads the package.
 if [[ $mode == test ]]; then
     packages+=(desktop-file-utils appstream reuse git xvfb xauth clang libclang-rt-14-dev lintian)
+    packages+=(x11-xkb-utils libxtst-dev)
 fi
 
 as_root() {

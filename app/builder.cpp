@@ -29,6 +29,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QVBoxLayout>
 #include <QValidator>
 #include <QWindow>
@@ -378,6 +379,47 @@ QWidget *buildDropDownList(const Control &control, QWidget *parent)
     return list;
 }
 
+// A list shows its chosen item in its closed field, beside the arrow, which
+// is narrower than the open list. An item wider than the field's room is
+// scrolled so that its end shows, and its first letter is cut; an item that
+// fills the room touches the arrow. Such a field is drawn in the largest
+// smaller size of its face that shows every item whole, clear of both edges.
+// Where the field is a widget of its own, the open list keeps its size.
+void fitItemsInField(QComboBox *list)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    option.editable = list->isEditable();
+    option.frame = list->hasFrame();
+    const int width
+        = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width();
+    // An editable field starts its text 2 pixels in and scrolls it once the
+    // text and the cursor after it leave less than that on the right; a
+    // closed drop-down list starts its item 1 pixel in.
+    const int start = list->isEditable() ? 2 : 1;
+    const auto fits = [&](const QFont &font) {
+        const QFontMetrics metrics(font);
+        for (int i = 0; i < list->count(); ++i) {
+            const QString item = list->itemText(i);
+            const QRect ink = metrics.boundingRect(item);
+            if (start + ink.left() < 1 || start + ink.left() + ink.width() > width - 1)
+                return false;
+            if (list->isEditable() && metrics.horizontalAdvance(item) + 1 > width - 2 * start)
+                return false;
+        }
+        return true;
+    };
+    QWidget *field = list->isEditable() ? static_cast<QWidget *>(list->lineEdit()) : list;
+    QFont font = field->font();
+    constexpr double Step = 0.25;
+    constexpr double Smallest = 6;
+    if (fits(font) || font.pointSizeF() <= 0)
+        return;
+    while (!fits(font) && font.pointSizeF() - Step >= Smallest)
+        font.setPointSizeF(font.pointSizeF() - Step);
+    field->setFont(font);
+}
+
 // A check box or an option button: its caption, with its access key, in the
 // colours of the label it stands in for.
 template<typename Button> QWidget *buildChoice(const Control &control, QWidget *parent)
@@ -487,6 +529,8 @@ QWidget *ScreenWindow::buildControl(const Control &control)
     }
     widget->setObjectName(toQString(control.name));
     widget->setGeometry(twipsToPixels(control.left, control.top, control.width, control.height));
+    if (auto *list = qobject_cast<QComboBox *>(widget))
+        fitItemsInField(list);
     widget->setEnabled(control.enabled);
     widget->setProperty("tabIndex", control.tabIndex);
     return widget;

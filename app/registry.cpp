@@ -3,6 +3,7 @@
 
 #include "registry.h"
 
+#include "accesskeys.h"
 #include "builder.h"
 #include "messages.h"
 #include "screen.h"
@@ -18,6 +19,9 @@ ScreenRegistry::ScreenRegistry(Factory factory, QObject *parent)
     : QObject(parent)
     , m_factory(std::move(factory))
 {
+    // The screens' access keys are the keys that carry their letters on a
+    // Thai keyboard, whichever layout is active.
+    new AccessKeys(this);
 }
 
 ScreenRegistry::~ScreenRegistry()

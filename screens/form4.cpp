@@ -24,11 +24,13 @@ constexpr MenuEntry Entries[] = {
     {.name = "end", .caption = u"&ออกจากโปรแกรม"},
 };
 
+// Thai access keys, like every other, each on a key of its own within the
+// menu: ก is on the key of D, ย on the key of P.
 constexpr MenuEntry HelpEntries[] = {
     {.name = "dates", .caption = u"&หาวัน เดือน ปีเกิด จากวันเกิด…"},
     {.name = "helpLine", .caption = u"-"},
-    {.name = "about", .caption = u"เกี่ยวกับ &duset"},
-    {.name = "aboutQt", .caption = u"เกี่ยวกับ &Qt"},
+    {.name = "about", .caption = u"เ&กี่ยวกับ duset"},
+    {.name = "aboutQt", .caption = u"เกี่&ยวกับ Qt"},
 };
 
 constexpr Menu Menus[] = {

@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QStyleOptionFrame>
+#include <QtTest/qtestspontaneevent.h>
 #include <QtTest>
 
 #include <algorithm>
@@ -108,6 +109,28 @@ inline void pressAccessKey(QWidget *target, QChar letter)
     const auto key = static_cast<Qt::Key>(letter.toUpper().unicode());
     QTest::sendKeyEvent(QTest::Press, target, key, QString(letter), Qt::AltModifier);
     QTest::sendKeyEvent(QTest::Release, target, key, QString(letter), Qt::AltModifier);
+}
+
+// A key event the way a window system's comes, with the key's native codes:
+// offered to the shortcuts first, then given to the open pop-up or to the
+// widget that has the focus, or to the given one where neither is.
+inline void deliverKey(QEvent::Type type, int key, Qt::KeyboardModifiers modifiers, quint32 keycode, quint32 keysym,
+    quint32 state, const QString &text, QWidget *fallback = nullptr)
+{
+    QWidget *receiver = QApplication::activePopupWidget();
+    if (receiver && receiver->focusWidget())
+        receiver = receiver->focusWidget();
+    if (!receiver)
+        receiver = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+    if (!receiver)
+        receiver = fallback;
+    if (!receiver)
+        return;
+    if (type == QEvent::KeyPress && qt_sendShortcutOverrideEvent(receiver, 0, key, modifiers, text))
+        return;
+    QKeyEvent event(type, key, modifiers, keycode, keysym, state, text);
+    QSpontaneKeyEvent::setSpontaneous(&event);
+    QApplication::instance()->notify(receiver, &event);
 }
 
 // Types text into a field a character at a time, Thai included.

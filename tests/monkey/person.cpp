@@ -14,6 +14,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <algorithm>
+
 namespace duset::monkey {
 
 namespace {
@@ -71,6 +73,30 @@ QStringList itemsOf(const QWidget *field)
     }
     return items;
 }
+
+// Where a Thai keyboard carries the letters of the access keys, as X
+// numbers its keys, with the letter each key gives on the US layout.
+struct UsKey {
+    char16_t thai;
+    quint32 keycode;
+    char16_t us;
+};
+constexpr UsKey UsKeys[] = {
+    {u'ท', 58, u'm'},
+    {u'ส', 46, u'l'},
+    {u'จ', 19, u'0'},
+    {u'ว', 47, u';'},
+    {u'ป', 53, u'x'},
+    {u'ล', 35, u']'},
+    {u'ก', 40, u'd'},
+    {u'อ', 55, u'v'},
+    {u'ห', 39, u's'},
+    {u'ย', 33, u'p'},
+    {u'ด', 41, u'f'},
+    {u'พ', 27, u'r'},
+    {u'ช', 21, u'='},
+    {u'น', 32, u'o'},
+};
 
 QChar underlined(const QString &caption)
 {
@@ -284,7 +310,7 @@ QString Person::predict(const Action &action)
         QTest::mouseClick(button, Qt::LeftButton);
         return u"predict with the mouse"_qs;
     }
-    return u"predict: "_qs + pressAccessKey(keyTarget(), underlined(button->text()), false);
+    return u"predict: "_qs + pressAccessKey(keyTarget(), underlined(button->text()), false, action.how % 4 == 0);
 }
 
 QString Person::key(const Action &action)
@@ -345,16 +371,28 @@ QString Person::accessKey(const Action &action)
         letter = letters.at(qsizetype(rng.below(std::uint32_t(letters.size()))));
     else
         letter = rng.chance(50) ? QChar(char16_t(0x0E01 + rng.below(0x2E))) : QChar(char16_t(u'a' + rng.below(26)));
-    return pressAccessKey(target, letter, qobject_cast<QMenu *>(QApplication::activePopupWidget()));
+    return pressAccessKey(target, letter, qobject_cast<QMenu *>(QApplication::activePopupWidget()), rng.chance(50));
 }
 
 // In an open menu the letter alone chooses; elsewhere it takes Alt. A
-// button's access key clicks it a moment later.
-QString Person::pressAccessKey(QWidget *target, QChar letter, bool inMenu)
+// button's access key clicks it a moment later. A person who has the US
+// layout active presses the same key and gets its US letter, with the key's
+// X keycode, which the program reads as the Thai letter.
+QString Person::pressAccessKey(QWidget *target, QChar letter, bool inMenu, bool usLayout)
 {
     const Qt::KeyboardModifiers modifiers = inMenu ? Qt::NoModifier : Qt::AltModifier;
-    const auto code = static_cast<Qt::Key>(letter.toUpper().unicode());
     const QString done = (inMenu ? u""_qs : u"Alt+"_qs) + letter + u" on "_qs + describe(target);
+    const auto us
+        = std::find_if(std::begin(UsKeys), std::end(UsKeys), [letter](const UsKey &key) { return key.thai == letter; });
+    if (usLayout && us != std::end(UsKeys)) {
+        const QString text(QChar(us->us));
+        const int code = QChar(us->us).toUpper().unicode();
+        const quint32 state = inMenu ? 0 : 0x8; // Mod1, the Alt key
+        testing::deliverKey(QEvent::KeyPress, code, modifiers, us->keycode, us->us, state, text, target);
+        testing::deliverKey(QEvent::KeyRelease, code, modifiers, us->keycode, us->us, state, text, target);
+        return done + u" with the US layout"_qs;
+    }
+    const auto code = static_cast<Qt::Key>(letter.toUpper().unicode());
     const QPointer<QWidget> alive(target);
     QTest::sendKeyEvent(QTest::Press, target, code, QString(letter), modifiers);
     if (alive)

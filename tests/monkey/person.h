@@ -70,7 +70,7 @@ private:
     QString predict(const Action &action);
     QString key(const Action &action);
     QString accessKey(const Action &action);
-    QString pressAccessKey(QWidget *target, QChar letter, bool inMenu);
+    QString pressAccessKey(QWidget *target, QChar letter, bool inMenu, bool usLayout);
     QString accessLetters() const;
     QString menuCommand(const Action &action);
     QString close(const Action &action);
