@@ -9,8 +9,10 @@
 #include <QWidget>
 
 #include <string_view>
+#include <vector>
 
 class QAction;
+class QLabel;
 class QMenuBar;
 
 namespace duset {
@@ -35,6 +37,14 @@ public:
     QWidget *control(std::string_view name) const;
     QAction *menuEntry(std::string_view name) const;
 
+    // A line that the screen fills in with what it found, and the caption
+    // beside it that names it.
+    struct ResultLine {
+        QLabel *caption;
+        QLabel *line;
+    };
+    const std::vector<ResultLine> &resultLines() const { return m_resultLines; }
+
     // Moves the window where its placement rule puts it; called at every load.
     void place();
 
@@ -58,6 +68,7 @@ private:
     const ScreenDescription &m_description;
     QMenuBar *m_menuBar = nullptr;
     QWidget *m_surface = nullptr;
+    std::vector<ResultLine> m_resultLines;
 };
 
 } // namespace duset
