@@ -366,7 +366,7 @@ public:
         list->view()->installEventFilter(this);
         connect(list, &QComboBox::currentIndexChanged, this, [this] {
             if (!m_list->isEditable() && m_list->hasFocus() && !m_list->view()->isVisible() && !m_closing)
-                sayCurrentItem();
+                sayItem(m_list->model()->index(m_list->currentIndex(), m_list->modelColumn()));
         });
     }
 
@@ -385,19 +385,16 @@ protected:
                 this,
                 [this] {
                     if (m_list->view()->hasFocus())
-                        sayCurrentItem();
+                        sayItem(m_list->view()->currentIndex());
                 },
                 Qt::QueuedConnection);
         return false;
     }
 
 private:
-    void sayCurrentItem()
+    void sayItem(const QModelIndex &current)
     {
         QAbstractItemView *view = m_list->view();
-        const QModelIndex current = view->currentIndex().isValid()
-            ? view->currentIndex()
-            : m_list->model()->index(m_list->currentIndex(), m_list->modelColumn());
         if (!QAccessible::isActive() || !current.isValid())
             return;
         QAccessibleInterface *items = QAccessible::queryAccessibleInterface(view);
