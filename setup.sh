@@ -33,9 +33,13 @@ packages=(
 # installed files, and reuse, which asks git which files are the project's,
 # on every file's licence; they count the memory of round trips on a
 # virtual X server as well; and they fuzz the reckoning, which takes clang
-# with libFuzzer and the sanitizer run-time libraries.
+# with libFuzzer and the sanitizer run-time libraries. They run the screen
+# reader Orca over the program, too: with the accessibility bus on its own
+# D-Bus session, speech-dispatcher, a window manager, the Thai keyboard
+# layout and keys pressed through the X server.
 if [[ $mode == test ]]; then
     packages+=(desktop-file-utils appstream reuse git xvfb xauth clang libclang-rt-14-dev)
+    packages+=(orca speech-dispatcher at-spi2-core dbus openbox xdotool x11-xkb-utils x11-xserver-utils procps python3)
 fi
 
 as_root() {
