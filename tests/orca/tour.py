@@ -307,7 +307,7 @@ class Tour:
         for title, keys, lines in self.transcript:
             out.write("%s%s\n" % (title, " (%s)" % " ".join(keys) if keys else ""))
             for line in lines:
-                out.write("    %s\n" % line)
+                out.write(("    %s" % line).rstrip() + "\n")
 
 
 def main():
