@@ -37,8 +37,9 @@ public:
 
 QAccessibleInterface *accessibleNotice(const QString &className, QObject *object)
 {
-    if (className == u"duset::Notice" && object && object->isWidgetType())
-        return new AccessibleNotice(static_cast<QWidget *>(object));
+    Q_UNUSED(className);
+    if (auto *notice = qobject_cast<Notice *>(object))
+        return new AccessibleNotice(notice);
     return nullptr;
 }
 
