@@ -262,6 +262,8 @@ class Tour:
         self.step("Predict with empty lists warns", ["alt+Thai_thothahan"],
                   ["คำเตือน", "กรุณาเลือกช่อง วัน, เดือน, ปีเกิด ด้วยครับ"])
         self.step("Enter closes the warning", ["Return"], ["วัน"])
+        self.step("Alt+Down opens the day list on its first item", ["alt+Down"], ["วันอาทิตย์"])
+        self.step("Esc closes it", ["Escape"], ["วัน"])
         self.step("The day list, four steps down", ["Down"] * 4, ["วันพุธ"])
         self.step("Tab to the month list, one step down", ["Tab", "Down"],
                   ["เดือน", "เดือนมกราคม(เดือนยี่)"])
