@@ -36,6 +36,10 @@ class TourFailed(Exception):
     pass
 
 
+class Whole(str):
+    """An expected text that is a whole spoken line, not a part of one."""
+
+
 class Speech:
     """The lines Orca has spoken so far, read from its debug log as it grows."""
 
@@ -205,14 +209,22 @@ class Tour:
     def step(self, title, keys, expect, absent=()):
         """Presses the keys and waits until every expected text is spoken.
 
-        An expected text is a string, or a tuple of strings spoken in one line.
-        No line may hold a text of absent."""
+        An expected text is a string, a Whole line, or a tuple of strings
+        spoken in one line. No line may hold a text of absent."""
         for key in keys:
             self.press(key)
         wanted = [e if isinstance(e, tuple) else (e,) for e in expect]
 
+        def holds(line, part):
+            if isinstance(part, Whole):
+                return line.strip().rstrip(".") == part
+            return part in line
+
+        def said(parts, lines):
+            return any(all(holds(line, part) for part in parts) for line in lines)
+
         def heard(lines):
-            return all(any(all(part in line for part in parts) for line in lines) for parts in wanted)
+            return all(said(parts, lines) for parts in wanted)
 
         deadline = time.monotonic() + STEP_TIMEOUT
         while True:
@@ -222,8 +234,7 @@ class Tour:
                 break
             if time.monotonic() > deadline:
                 self.transcript.append((title, keys, lines))
-                missing = [" + ".join(p) for p in wanted
-                           if not any(all(part in line for part in p) for line in lines)]
+                missing = [" + ".join(p) for p in wanted if not said(p, lines)]
                 raise TourFailed("%s: Orca did not say %s" % (title, "; ".join(missing)))
             time.sleep(0.05)
         # The step ends once Orca is quiet, so that nothing it says late is
@@ -248,6 +259,8 @@ class Tour:
         orca_words = gettext.translation("orca", os.path.join(prefix, "share", "locale"), languages=["th"])
         selected = orca_words.pgettext("radiobutton", "selected")
         not_selected = orca_words.pgettext("radiobutton", "not selected")
+        checked = Whole(orca_words.pgettext("checkbox", "checked"))
+        not_checked = Whole(orca_words.pgettext("checkbox", "not checked"))
 
         env = dict(self.env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         saved, self.env = self.env, env
@@ -277,6 +290,10 @@ class Tour:
                   ["หาวัน เดือน ปีเกิด จากวันที่", "วัน"])
         self.step("The hand-over is refused while the date is missing", ["alt+Thai_nonu"],
                   ["ใส่วันที่ เลือกเดือน และพิมพ์ปี พ.ศ. ที่เกิด"])
+        self.step("Alt+ช ticks the birth before dawn", ["alt+Thai_chochang"],
+                  ["เกิดหลังเที่ยงคืน ก่อน 6 โมงเช้า", checked])
+        self.step("Alt+ช clears it again", ["alt+Thai_chochang"], [not_checked])
+        self.step("Alt+ว back to the day", ["alt+Thai_wowaen"], ["วัน"])
         self.step("The day typed, Tab to the month list", ["1", "7", "Tab"], ["เดือน"])
         self.step("Alt+Down opens the month list on its first item", ["alt+Down"],
                   ["เดือนมกราคม(เดือนยี่)"])
