@@ -241,10 +241,9 @@ QWidget *buildButton(const Control &control, QWidget *parent)
 // stays the list's label, and the text is its value; the drop-down and the
 // field remain its children, and the drop-down opens as a press or a menu.
 // An editable list's field carries its text to the screen reader. A list
-// without a field carries its chosen item itself, as a text to read and as a
-// value that changes with each step of the arrow keys, so that a screen
-// reader says the item when the list is reached and whenever it changes.
-class AccessibleList : public QAccessibleWidget, public QAccessibleTextInterface, public QAccessibleValueInterface {
+// without a field carries its chosen item itself, as a text that the screen
+// reader reads when the list is reached.
+class AccessibleList : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit AccessibleList(QComboBox *list)
         : QAccessibleWidget(list, QAccessible::ComboBox)
@@ -255,8 +254,6 @@ public:
     {
         if (!list()->isEditable() && type == QAccessible::TextInterface)
             return static_cast<QAccessibleTextInterface *>(this);
-        if (!list()->isEditable() && type == QAccessible::ValueInterface)
-            return static_cast<QAccessibleValueInterface *>(this);
         return QAccessibleWidget::interface_cast(type);
     }
 
@@ -329,14 +326,6 @@ public:
         *endOffset = characterCount();
         return {};
     }
-
-    // The chosen item by its place in the list, -1 for none; a person steps
-    // through it with the arrow keys, not by setting a number.
-    QVariant currentValue() const override { return list()->currentIndex(); }
-    void setCurrentValue(const QVariant &) override { }
-    QVariant maximumValue() const override { return list()->count() - 1; }
-    QVariant minimumValue() const override { return -1; }
-    QVariant minimumStepSize() const override { return 1; }
 
 private:
     QComboBox *list() const { return static_cast<QComboBox *>(widget()); }
