@@ -302,6 +302,8 @@ class Tour:
         self.step("Enter picks the month", ["Return"], ["เดือน", "เดือนมกราคม(เดือนยี่)"])
         self.step("Down in the closed list", ["Down"], ["เดือนกุมภาพันธ์"])
         self.step("Up in the closed list", ["Up"], ["เดือนมกราคม(เดือนยี่)"])
+        self.step("Shift+Tab to the day and Tab back to the month list", ["shift+Tab", "Tab"],
+                  ["วัน", "เดือน", "เดือนมกราคม(เดือนยี่)"])
         self.step("Tab to the year, 2539 typed: the results", ["Tab", "2", "5", "3", "9"],
                   ["ปี พ.ศ.", ("เกิดต้นปี จึงนับปีนักษัตรได้สองแบบ", "วันพุธ", "เดือนมกราคม(เดือนยี่)",
                                "(เลือกด้านล่าง)")])
