@@ -28,6 +28,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcutEvent>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QVBoxLayout>
@@ -38,6 +39,8 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace duset {
@@ -282,11 +285,21 @@ QWidget *buildButton(const Control &control, QWidget *parent)
 // something they would no longer hear which list they are in. Here the name
 // stays the list's label, and the text is its value; the drop-down and the
 // field remain its children, and the drop-down opens as a press or a menu.
-class AccessibleList : public QAccessibleWidget {
+// An editable list's field carries its text to the screen reader. A list
+// without a field carries its chosen item itself, as a text that the screen
+// reader reads when the list is reached.
+class AccessibleList : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit AccessibleList(QComboBox *list)
         : QAccessibleWidget(list, QAccessible::ComboBox)
     {
+    }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (!list()->isEditable() && type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
     }
 
     QString text(QAccessible::Text kind) const override
@@ -333,6 +346,32 @@ public:
             list()->showPopup();
     }
 
+    // The chosen item as a text that the person reads but cannot change.
+    QString text(int startOffset, int endOffset) const override
+    {
+        const QString item = list()->currentText();
+        const int start = std::clamp(startOffset, 0, int(item.size()));
+        const int end = endOffset < 0 ? int(item.size()) : std::clamp(endOffset, start, int(item.size()));
+        return item.mid(start, end - start);
+    }
+    int characterCount() const override { return int(list()->currentText().size()); }
+    void selection(int, int *startOffset, int *endOffset) const override { *startOffset = *endOffset = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override { }
+    void removeSelection(int) override { }
+    void setSelection(int, int, int) override { }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override { }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override { }
+    QString attributes(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+
 private:
     QComboBox *list() const { return static_cast<QComboBox *>(widget()); }
 };
@@ -344,13 +383,87 @@ QAccessibleInterface *accessibleList(const QString &className, QObject *object)
     return nullptr;
 }
 
-QWidget *buildComboBox(const Control &control, QWidget *parent)
+// A screen reader hears the item of a list that the person moves to. An
+// opened list shows its current item highlighted, but the item view takes the
+// focus after it has made that item current, so a screen reader would hear
+// the list and not the item: once the list has the focus, the item takes it
+// again in the screen reader's eyes. A closed list without a field changes
+// its item on the arrow keys with no text to follow, so the new item is
+// reported the same way, as the item of the list that the screen reader
+// reads.
+class ListItemSpeaker : public QObject {
+public:
+    explicit ListItemSpeaker(QComboBox *list)
+        : QObject(list)
+        , m_list(list)
+    {
+        list->view()->installEventFilter(this);
+        connect(list, &QComboBox::currentIndexChanged, this, [this] {
+            if (!m_list->isEditable() && m_list->hasFocus() && !m_list->view()->isVisible() && !m_closing)
+                sayItem(m_list->model()->index(m_list->currentIndex(), m_list->modelColumn()));
+        });
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // A pick closes the list and then changes its item; the list, which
+        // takes the focus back, is read with its new item.
+        if (watched == m_list->view() && event->type() == QEvent::Hide) {
+            m_closing = true;
+            QMetaObject::invokeMethod(
+                this, [this] { m_closing = false; }, Qt::QueuedConnection);
+        }
+        if (watched == m_list->view() && event->type() == QEvent::FocusIn)
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    if (m_list->view()->hasFocus())
+                        sayItem(m_list->view()->currentIndex());
+                },
+                Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    void sayItem(const QModelIndex &current)
+    {
+        QAbstractItemView *view = m_list->view();
+        if (!QAccessible::isActive() || !current.isValid())
+            return;
+        QAccessibleInterface *items = QAccessible::queryAccessibleInterface(view);
+        QAccessibleTableInterface *table = items ? items->tableInterface() : nullptr;
+        QAccessibleInterface *item = table ? table->cellAt(current.row(), current.column()) : nullptr;
+        const int index = item ? items->indexOfChild(item) : -1;
+        if (index < 0)
+            return;
+        QAccessibleEvent focus(view, QAccessible::Focus);
+        focus.setChild(index);
+        QAccessible::updateAccessibility(&focus);
+    }
+
+    QComboBox *m_list;
+    bool m_closing = false;
+};
+
+// Every list, editable or not, reads through AccessibleList.
+void useAccessibleLists()
 {
-    static const bool listsAnnounced = [] {
+    static const bool installed = [] {
         QAccessible::installFactory(accessibleList);
         return true;
     }();
-    Q_UNUSED(listsAnnounced);
+    Q_UNUSED(installed);
+}
+
+void speakListItems(QComboBox *list)
+{
+    new ListItemSpeaker(list);
+}
+
+QWidget *buildComboBox(const Control &control, QWidget *parent)
+{
+    useAccessibleLists();
     auto *combo = new QComboBox(parent);
     combo->setEditable(true);
     // The field holds exactly what the user typed or picked: Enter adds
@@ -361,6 +474,7 @@ QWidget *buildComboBox(const Control &control, QWidget *parent)
         combo->addItem(item.toString());
     combo->setCurrentIndex(-1);
     combo->setEditText(control.text.toString());
+    speakListItems(combo);
     setColour(combo, QPalette::Base, control.backColor);
     setColour(combo, QPalette::Text, control.foreColor);
     applyFont(combo, control.font);
@@ -369,10 +483,12 @@ QWidget *buildComboBox(const Control &control, QWidget *parent)
 
 QWidget *buildDropDownList(const Control &control, QWidget *parent)
 {
+    useAccessibleLists();
     auto *list = new QComboBox(parent);
     for (const QStringView item : control.items)
         list->addItem(item.toString());
     list->setCurrentIndex(-1); // nothing is chosen until the person chooses
+    speakListItems(list);
     setColour(list, QPalette::Base, control.backColor);
     setColour(list, QPalette::Text, control.foreColor);
     applyFont(list, control.font);
@@ -420,6 +536,45 @@ void fitItemsInField(QComboBox *list)
     field->setFont(font);
 }
 
+// An access key of an option button moves the focus to it at once and
+// chooses it a moment later, when its click lands, so a screen reader, which
+// reads the button as the focus reaches it, would say it is not chosen. Here
+// the focus follows the click instead, and the screen reader hears the button
+// chosen. The click still lands in the order of the keys pressed.
+class FocusAfterChoice : public QObject {
+public:
+    explicit FocusAfterChoice(QAbstractButton *button)
+        : QObject(button)
+        , m_button(button)
+    {
+        button->installEventFilter(this);
+        connect(button, &QAbstractButton::clicked, this, [this] {
+            if (std::exchange(m_keyPressed, false))
+                m_button->setFocus(Qt::ShortcutFocusReason);
+        });
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != m_button || event->type() != QEvent::Shortcut
+            || static_cast<QShortcutEvent *>(event)->isAmbiguous())
+            return false;
+        m_keyPressed = true;
+        // A checkable button that takes the focus from a click would take it
+        // as its click begins.
+        const Qt::FocusPolicy policy = m_button->focusPolicy();
+        m_button->setFocusPolicy(Qt::FocusPolicy(policy & ~Qt::ClickFocus));
+        m_button->animateClick();
+        m_button->setFocusPolicy(policy);
+        return true;
+    }
+
+private:
+    QAbstractButton *m_button;
+    bool m_keyPressed = false;
+};
+
 // A check box or an option button: its caption, with its access key, in the
 // colours of the label it stands in for.
 template<typename Button> QWidget *buildChoice(const Control &control, QWidget *parent)
@@ -430,6 +585,8 @@ template<typename Button> QWidget *buildChoice(const Control &control, QWidget *
     setColour(button, QPalette::Window, control.backColor);
     setColour(button, QPalette::WindowText, control.foreColor);
     applyFont(button, control.font);
+    if constexpr (std::is_same_v<Button, QRadioButton>)
+        new FocusAfterChoice(button);
     return button;
 }
 
@@ -455,6 +612,7 @@ ScreenWindow::ScreenWindow(const ScreenDescription &description)
 {
     setObjectName(toQString(description.name));
     setWindowTitle(description.caption.toString());
+    setAccessibleDescription(description.spokenDescription.toString());
     setWindowIcon(duset::windowIcon(description.icon));
     setAttribute(Qt::WA_QuitOnClose, false);
 
@@ -539,13 +697,17 @@ QWidget *ScreenWindow::buildControl(const Control &control)
 // A field has no caption of its own: a person reads the label that stands on
 // its top line to its left, and a screen reader should say the same. As the
 // field's buddy, that label names it and is its "labelled by" relation, which
-// screen readers follow.
+// screen readers follow. A label that the screen fills in as it works, beside
+// such a caption, is a result line: the caption names it in the same way, and
+// it takes the focus from Tab (a label draws no mark of it), so that a screen
+// reader reaches what the screen found.
 void ScreenWindow::nameFieldsByTheirLabels()
 {
     const auto rightEdge = [](const Control &control) { return control.left + control.width; };
     for (const Control &field : m_description.controls) {
         using enum Control::Kind;
-        if (field.kind != ComboBox && field.kind != TextBox && field.kind != DropDownList)
+        const bool result = field.kind == Label && field.text.isEmpty();
+        if (field.kind != ComboBox && field.kind != TextBox && field.kind != DropDownList && !result)
             continue;
         const Control *beside = nullptr;
         for (const Control &label : m_description.controls) {
@@ -558,6 +720,10 @@ void ScreenWindow::nameFieldsByTheirLabels()
         auto *label = static_cast<QLabel *>(control(beside->name));
         QWidget *named = control(field.name);
         label->setBuddy(named);
+        if (result) {
+            named->setFocusPolicy(Qt::TabFocus);
+            m_resultLines.push_back({label, static_cast<QLabel *>(named)});
+        }
         // The field inside a list is no buddy of the label; it takes the
         // label's caption as its name, as a person reads it.
         if (auto *list = qobject_cast<QComboBox *>(named); list && list->lineEdit())

@@ -9,8 +9,10 @@
 #include <QWidget>
 
 #include <string_view>
+#include <vector>
 
 class QAction;
+class QLabel;
 class QMenuBar;
 class QScrollArea;
 
@@ -35,6 +37,14 @@ public:
     QMenuBar *menuBar() const { return m_menuBar; }
     QWidget *control(std::string_view name) const;
     QAction *menuEntry(std::string_view name) const;
+
+    // A line that the screen fills in with what it found, and the caption
+    // beside it that names it.
+    struct ResultLine {
+        QLabel *caption;
+        QLabel *line;
+    };
+    const std::vector<ResultLine> &resultLines() const { return m_resultLines; }
 
     // Moves the window where its placement rule puts it; called at every load.
     void place();
@@ -61,6 +71,7 @@ private:
     QMenuBar *m_menuBar = nullptr;
     QWidget *m_surface = nullptr;
     QScrollArea *m_scroll = nullptr;
+    std::vector<ResultLine> m_resultLines;
 };
 
 } // namespace duset

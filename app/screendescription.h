@@ -92,6 +92,9 @@ struct ScreenDescription {
     WindowIcon icon = WindowIcon::Information;
     std::span<const Menu> menus{}; // the menu bar, left to right
     std::span<const Control> controls{};
+    // What a screen reader says of the window after its caption, where the
+    // window gives a sighted person more than its caption does.
+    QStringView spokenDescription{};
 };
 
 } // namespace duset

@@ -3,6 +3,7 @@
 
 #include "form1.h"
 
+#include "announce.h"
 #include "builder.h"
 #include "form7.h"
 #include "lists.h"
@@ -183,6 +184,8 @@ void Form1::Command3_Click()
         list->setCurrentIndex(-1); // the arrow keys start from the top again, as on a fresh screen
         list->clearEditText();
     }
+    // The lists empty without a word; a person who cannot see them hears it.
+    announce(window(), QStringLiteral("ล้างข้อมูลแล้ว: วัน เดือน ปีเกิด ว่าง"));
 }
 
 void Form1::Command4_Click()

@@ -131,6 +131,10 @@ constexpr ScreenDescription Description{
     .icon = WindowIcon::Menu,
     .menus = Menus,
     .controls = Controls,
+    // Nothing on the main menu takes the focus, so a screen reader reads the
+    // window as it opens: the program's name and the key of the menu, which a
+    // sighted person finds by looking.
+    .spokenDescription = u"ตำราวรุณศ (ดูเศษ) กด Alt+L เพื่อเปิดเมนู Let go !",
 };
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "form7.h"
 
+#include "announce.h"
 #include "builder.h"
 #include "form1.h"
 #include "lists.h"
@@ -221,6 +222,7 @@ void Form7::Form_Load()
     for (const char *name : {"Label11", "Label12", "Label13", "Label16"})
         control<QLabel>(name)->setContentsMargins(2, 0, 0, 0);
     Fields_Change();
+    m_spoken = whatTheScreenSays();
 }
 
 void Form7::connectHandlers()
@@ -251,6 +253,7 @@ void Form7::Command1_Click()
         // The line above the results already says what is missing or wrong;
         // the focus goes where it can be mended.
         control(m_reading ? "Option1" : m_fault)->setFocus(Qt::OtherFocusReason);
+        announce(window(), control<QLabel>("Label7")->text());
         return;
     }
     const std::array<QString, 3> items{WeekdayItems[m_reading->weekday].toString(),
@@ -266,6 +269,35 @@ void Form7::Command2_Click()
     screens().Show(m_origin);
     if (m_origin == EntryScreen)
         static_cast<Form1 &>(screens()[EntryScreen]).fillLists(m_entryTexts, "Command4");
+}
+
+QString Form7::whatTheScreenSays() const
+{
+    QStringList parts{control<QLabel>("Label7")->text()};
+    for (const ScreenWindow::ResultLine &result : window()->resultLines()) {
+        if (!result.line->text().isEmpty())
+            parts << result.caption->text().remove(u'&') + u' ' + result.line->text();
+    }
+    // The note that the lunar day is an estimate stands under the results.
+    if (const QWidget *note = control("Label17"); !note->isHidden())
+        parts << control<QLabel>("Label17")->text();
+    return parts.join(u' ');
+}
+
+void Form7::sayWhatChanged()
+{
+    // Once every handler of this change has run and every line is filled.
+    QMetaObject::invokeMethod(
+        window(),
+        [this, shown = window()] {
+            if (window() != shown)
+                return;
+            const QString now = whatTheScreenSays();
+            if (now != m_spoken)
+                announce(shown, now);
+            m_spoken = now;
+        },
+        Qt::QueuedConnection);
 }
 
 std::optional<std::size_t> Form7::chosenYear() const
@@ -360,6 +392,7 @@ void Form7::Fields_Change()
                                                : QString());
     control<QLabel>("Label16")->setText(m_reading ? lunarDateLine(*m_reading) : QString());
     control("Label17")->setVisible(m_reading && !m_reading->lunar.exact);
+    sayWhatChanged();
 }
 
 void Form7::Field_Refused(const char *field)

@@ -46,6 +46,13 @@ private:
     // until the next change.
     void Field_Refused(const char *field);
 
+    // The line above the results and every result line that holds
+    // something, with its caption: what a screen reader says of the results.
+    QString whatTheScreenSays() const;
+    // Says the results and the line above them to a screen reader when they
+    // have changed.
+    void sayWhatChanged();
+
     // The animal year the person settled on, when the date is complete.
     std::optional<std::size_t> chosenYear() const;
 
@@ -53,6 +60,7 @@ private:
     std::array<QString, 3> m_entryTexts;
     const char *m_fault = "Text1"; // the field to mend before the hand-over
     std::optional<BirthReading> m_reading; // of a whole, valid date
+    QString m_spoken; // what a screen reader last heard of the results
 };
 
 } // namespace duset

@@ -6,11 +6,15 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRadioButton>
+
+#include <vector>
 
 using namespace duset;
 using namespace duset::testing;
@@ -68,6 +72,54 @@ constexpr Control RuleControls[] = {
 constexpr ScreenDescription RuleScreen{
     .name = "Rule", .caption = u"rule", .clientWidth = 4500, .clientHeight = 2000, .controls = RuleControls};
 
+// The notices that appear in the program's windows, with their texts, as a
+// screen reader hears them: a notification is spoken as it appears.
+class NoticeListener : public QObject {
+public:
+    NoticeListener() { qApp->installEventFilter(this); }
+
+    QStringList notices;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && watched->isWidgetType()
+            && accessible(watched)->role() == QAccessible::Notification) {
+            const auto *notice = static_cast<QWidget *>(watched);
+            // Heard, but neither seen nor reached.
+            if (notice->size().isEmpty() && notice->focusPolicy() == Qt::NoFocus)
+                notices << accessible(watched)->text(QAccessible::Name);
+            else
+                notices << u"(seen)"_qs;
+        }
+        return false;
+    }
+};
+
+QChar accessKeyOf(const QString &caption)
+{
+    return caption.at(caption.indexOf(u'&') + 1);
+}
+
+ScreenWindow *openDateScreen(const Program &program)
+{
+    program.choose("dates");
+    ScreenWindow *window = program.window(DateScreen);
+    if (!window || !QTest::qWaitForWindowActive(window))
+        return nullptr;
+    return window;
+}
+
+void enterDate(const Program &program, const QString &day, int month, const QString &year)
+{
+    typeText(program.control(DateScreen, "Text1"), day);
+    auto *months = program.control<QComboBox>(DateScreen, "Combo1");
+    months->setFocus();
+    for (int i = 0; i < month; ++i)
+        QTest::keyClick(months, Qt::Key_Down);
+    typeText(program.control(DateScreen, "Text2"), year);
+}
+
 } // namespace
 
 class TestAccessibility : public QObject {
@@ -83,6 +135,14 @@ private slots:
     void aScreenReaderCanPressAButton();
     void messageBoxesAnnounceTitleAndText_data();
     void messageBoxesAnnounceTitleAndText();
+    void aListWithoutAFieldCarriesItsItem();
+    void anOptionButtonIsChosenBeforeItTakesTheFocus();
+    void resultLinesAreNamedByTheirCaptionsAndReachable_data() { addScreenRows(); }
+    void resultLinesAreNamedByTheirCaptionsAndReachable();
+    void theDateScreenSaysWhatItFound();
+    void aRefusedHandOverSaysWhy();
+    void emptyingTheListsIsSaid();
+    void theMainMenuSaysTheProgramAndItsMenuKey();
 };
 
 void TestAccessibility::listsAreAnnouncedWithTheirLabels_data()
@@ -267,6 +327,155 @@ void TestAccessibility::messageBoxesAnnounceTitleAndText()
     QVERIFY(label != labels.end());
     QCOMPARE(name(*label), message.text);
     QCOMPARE(name(box->buttons().front()), box->buttons().front()->text().remove(u'&'));
+}
+
+void TestAccessibility::aListWithoutAFieldCarriesItsItem()
+{
+    Program program;
+    QVERIFY(openDateScreen(program));
+    auto *list = program.control<QComboBox>(DateScreen, "Combo1");
+    QAccessibleInterface *month = accessible(list);
+    QCOMPARE(month->role(), QAccessible::ComboBox);
+    QCOMPARE(name(list), u"เดือน"_qs);
+    QCOMPARE(labelledBy(list), QStringList{u"เดือน"_qs});
+    // Its item is its text, so that a screen reader reads it when the list
+    // is reached, and its value.
+    QAccessibleTextInterface *text = month->textInterface();
+    QVERIFY(text);
+    QCOMPARE(text->text(0, -1), QString());
+    QCOMPARE(month->text(QAccessible::Value), QString());
+    list->setCurrentIndex(0);
+    QCOMPARE(text->text(0, -1), u"เดือนมกราคม(เดือนยี่)"_qs);
+    QCOMPARE(text->characterCount(), 21);
+    QCOMPARE(text->text(5, 11), u"มกราคม"_qs);
+    QCOMPARE(text->text(15, 99), u"อนยี่)"_qs);
+    QCOMPARE(month->text(QAccessible::Value), u"เดือนมกราคม(เดือนยี่)"_qs);
+    list->setCurrentIndex(11);
+    QCOMPARE(text->text(0, -1), u"เดือนธันวาคม(เดือนอ้าย)"_qs);
+    QCOMPARE(name(list), u"เดือน"_qs);
+    // An editable list leaves its text to its field.
+    Program entryProgram;
+    openScreen(entryProgram, EntryScreen);
+    QAccessibleInterface *entry = accessible(entryProgram.control(EntryScreen, "Combo2"));
+    QVERIFY(!entry->textInterface());
+}
+
+void TestAccessibility::anOptionButtonIsChosenBeforeItTakesTheFocus()
+{
+    Program program;
+    QVERIFY(openDateScreen(program));
+    enterDate(program, u"1"_qs, 1, u"2566"_qs); // early in the year: two animals
+    auto *traditional = program.control<QRadioButton>(DateScreen, "Option2");
+    QVERIFY(traditional->isVisible());
+    std::vector<bool> checkedOnFocus;
+    QObject::connect(qApp, &QApplication::focusChanged, traditional, [&](QWidget *, QWidget *now) {
+        if (now == traditional)
+            checkedOnFocus.push_back(traditional->isChecked());
+    });
+    pressAccessKey(QApplication::focusWidget(), accessKeyOf(traditional->text()));
+    QTRY_VERIFY(traditional->hasFocus());
+    QCOMPARE(checkedOnFocus, std::vector<bool>{true});
+    // The key clicks the button a moment later, as it clicks any button, so a
+    // key pressed before it is handled first.
+    auto *civil = program.control<QRadioButton>(DateScreen, "Option1");
+    pressAccessKey(QApplication::focusWidget(), accessKeyOf(civil->text()));
+    QVERIFY(!civil->isChecked());
+    QVERIFY(traditional->hasFocus());
+    QTRY_VERIFY(civil->hasFocus());
+    QVERIFY(civil->isChecked());
+    QVERIFY(!traditional->isChecked());
+}
+
+void TestAccessibility::resultLinesAreNamedByTheirCaptionsAndReachable()
+{
+    QFETCH(ScreenId, screen);
+    Program program;
+    openScreen(program, screen);
+    ScreenWindow *window = program.window(screen);
+    QStringList lines;
+    for (const ScreenWindow::ResultLine &result : window->resultLines()) {
+        lines << result.line->objectName();
+        QCOMPARE(labelledBy(result.line), QStringList{result.caption->text()});
+        QCOMPARE(result.line->focusPolicy(), Qt::TabFocus);
+    }
+    if (screen != DateScreen) {
+        QCOMPARE(lines, QStringList());
+        return;
+    }
+    // The weekday, the month and the animal year, beside วัน, เดือน, ปีเกิด.
+    for (const auto &[line, caption] : {std::pair{"Label11", u"วัน"}, {"Label12", u"เดือน"}, {"Label13", u"ปีเกิด"}}) {
+        QVERIFY2(lines.contains(QLatin1String(line)), line);
+        QCOMPARE(labelledBy(window->control(line)), QStringList{QString::fromUtf16(caption)});
+    }
+    // The status line above them and the fields' own labels are no results.
+    QVERIFY(!lines.contains(u"Label7"_qs));
+    QVERIFY(!lines.contains(u"Label5"_qs));
+}
+
+void TestAccessibility::theDateScreenSaysWhatItFound()
+{
+    Program program;
+    NoticeListener reader;
+    QVERIFY(openDateScreen(program));
+    QCoreApplication::processEvents();
+    QCOMPARE(reader.notices, QStringList()); // nothing to say as it opens
+    enterDate(program, u"17"_qs, 1, u"2539"_qs);
+    const QString early = u"เกิดต้นปี จึงนับปีนักษัตรได้สองแบบ: เลือกด้านล่าง วัน วันพุธ เดือน เดือนมกราคม(เดือนยี่) ปีเกิด (เลือกด้านล่าง)"_qs;
+    QTRY_COMPARE(reader.notices.value(reader.notices.size() - 1), early);
+    // Nothing is said twice while nothing changes; each change is said once.
+    QCoreApplication::processEvents();
+    const qsizetype said = reader.notices.size();
+    program.control<QRadioButton>(DateScreen, "Option2")->click();
+    QTRY_COMPARE(reader.notices.size(), said + 1);
+    QCOMPARE(reader.notices.last(), u"ครบแล้ว: กดปุ่ม นำไปทำนาย วัน วันพุธ เดือน เดือนมกราคม(เดือนยี่) ปีเกิด ปีกุน (หมู)"_qs);
+    program.control<QRadioButton>(DateScreen, "Option2")->click();
+    QCoreApplication::processEvents();
+    QCOMPARE(reader.notices.size(), said + 1);
+    // The date broken again: the status says what is missing.
+    auto *year = program.control<QLineEdit>(DateScreen, "Text2");
+    year->setFocus();
+    QTest::keyClick(year, Qt::Key_Backspace);
+    QTRY_COMPARE(reader.notices.last(), u"ใส่วันที่ เลือกเดือน และพิมพ์ปี พ.ศ. ที่เกิด"_qs);
+}
+
+void TestAccessibility::aRefusedHandOverSaysWhy()
+{
+    Program program;
+    QVERIFY(openDateScreen(program));
+    NoticeListener reader;
+    program.click(DateScreen, "Command1");
+    QCOMPARE(program.visibleScreens(), std::vector{DateScreen});
+    QCOMPARE(reader.notices, QStringList{u"ใส่วันที่ เลือกเดือน และพิมพ์ปี พ.ศ. ที่เกิด"_qs});
+    // A day that no month has: said as it is typed, and again at the refusal.
+    typeText(program.control(DateScreen, "Text1"), u"32"_qs);
+    program.click(DateScreen, "Command1");
+    QTRY_COMPARE(reader.notices.size(), 3);
+    QCOMPARE(reader.notices.mid(1), QStringList(2, u"วันที่ต้องเป็นตัวเลข 1 ถึง 31"_qs));
+    QCOMPARE(QApplication::focusWidget(), program.control(DateScreen, "Text1"));
+}
+
+void TestAccessibility::emptyingTheListsIsSaid()
+{
+    Program program;
+    openScreen(program, EntryScreen);
+    NoticeListener reader;
+    program.click(EntryScreen, "Command3");
+    QCOMPARE(reader.notices, QStringList{u"ล้างข้อมูลแล้ว: วัน เดือน ปีเกิด ว่าง"_qs});
+    program.click(EntryScreen, "Command3");
+    QCOMPARE(reader.notices.size(), 2); // said again at each press
+}
+
+void TestAccessibility::theMainMenuSaysTheProgramAndItsMenuKey()
+{
+    Program program;
+    ScreenWindow *menu = program.window(MainMenu);
+    QCOMPARE(name(menu), u"Main menu"_qs); // the caption a sighted person reads
+    QCOMPARE(accessible(menu)->text(QAccessible::Description), u"ตำราวรุณศ (ดูเศษ) กด Alt+L เพื่อเปิดเมนู Let go !"_qs);
+    QCOMPARE(menu->windowTitle(), u"Main menu"_qs);
+    QCOMPARE(menu->toolTip(), QString());
+    // No other window says more than its caption.
+    openScreen(program, EntryScreen);
+    QCOMPARE(accessible(program.window(EntryScreen))->text(QAccessible::Description), QString());
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -530,15 +530,23 @@ void TestDateScreen::tabFollowsTheForm()
 {
     OpenDateScreen screen;
     QCOMPARE(QApplication::focusWidget(), screen.day());
-    const QList<QWidget *> cycle{
-        screen.month(), screen.year(), screen.beforeDawn(), screen.button(1), screen.button(2), screen.day()};
+    // The result lines, which a screen reader reaches by Tab, come after the
+    // fields, top to bottom.
+    QList<QWidget *> results;
+    for (const ScreenWindow::ResultLine &result : screen.window()->resultLines())
+        results << result.line;
+    QVERIFY(results.size() >= 3);
+    for (int i = 1; i < results.size(); ++i)
+        QVERIFY(results[i]->y() > results[i - 1]->y());
+    QList<QWidget *> cycle{screen.month(), screen.year(), screen.beforeDawn()};
+    cycle << results << QList<QWidget *>{screen.button(1), screen.button(2), screen.day()};
     for (QWidget *next : cycle) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
     }
     // With two animals to choose from, the choice comes before the buttons.
     screen.enter(u"1"_qs, 1, u"2566"_qs);
-    screen.beforeDawn()->setFocus();
+    results.last()->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), screen.option(1));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -1,0 +1,69 @@
+// SPDX-FileCopyrightText: 2026 The duset developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "announce.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QString>
+#include <QWidget>
+
+namespace duset {
+
+namespace {
+
+class Notice : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Notice(QWidget *window)
+        : QWidget(window)
+    {
+        setObjectName(QStringLiteral("notice"));
+        setFocusPolicy(Qt::NoFocus);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(0, 0, 0, 0);
+        hide();
+    }
+};
+
+class AccessibleNotice : public QAccessibleWidget {
+public:
+    explicit AccessibleNotice(QWidget *notice)
+        : QAccessibleWidget(notice, QAccessible::Notification)
+    {
+    }
+};
+
+QAccessibleInterface *accessibleNotice(const QString &className, QObject *object)
+{
+    Q_UNUSED(className);
+    if (auto *notice = qobject_cast<Notice *>(object))
+        return new AccessibleNotice(notice);
+    return nullptr;
+}
+
+} // namespace
+
+void announce(QWidget *window, const QString &text)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(accessibleNotice);
+        return true;
+    }();
+    Q_UNUSED(installed);
+    if (!window || text.isEmpty())
+        return;
+    window = window->window();
+    auto *notice = window->findChild<Notice *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!notice)
+        notice = new Notice(window);
+    // Appearing again is what a screen reader speaks, even with the same text.
+    notice->hide();
+    notice->setAccessibleName(text);
+    notice->show();
+}
+
+} // namespace duset
+
+#include "announce.moc"
