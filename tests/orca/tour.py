@@ -287,7 +287,7 @@ class Tour:
         self.step("Enter closes the verse", ["Return"], ["ทำนาย"])
         self.step("Alt+ส empties the lists", ["alt+Thai_sosua"], ["ล้างข้อมูลแล้ว: วัน เดือน ปีเกิด ว่าง"])
         self.step("Alt+ว opens the birth-date screen", ["alt+Thai_wowaen"],
-                  ["หาวัน เดือน ปีเกิด จากวันที่", "วัน"])
+                  ["หาวัน เดือน ปีเกิด จากวันเกิด", "วัน"])
         self.step("The hand-over is refused while the date is missing", ["alt+Thai_nonu"],
                   ["ใส่วันที่ เลือกเดือน และพิมพ์ปี พ.ศ. ที่เกิด"])
         self.step("Alt+ช ticks the birth before dawn", ["alt+Thai_chochang"],
@@ -306,10 +306,12 @@ class Tour:
                   ["วัน", "เดือน", "เดือนมกราคม(เดือนยี่)"])
         self.step("Tab to the year, 2539 typed: the results", ["Tab", "2", "5", "3", "9"],
                   ["ปี พ.ศ.", ("เกิดต้นปี จึงนับปีนักษัตรได้สองแบบ", "วันพุธ", "เดือนมกราคม(เดือนยี่)",
-                               "(เลือกด้านล่าง)")])
+                               "(เลือกด้านล่าง)", "จันทรคติ วันพุธ แรม ๑๓ ค่ำ เดือนยี่ ปีกุน")])
         self.step("Alt+ท chooses the traditional count", ["alt+Thai_thothahan"],
                   [("นับแบบไทย", "ปีกุน (หมู)"), selected, ("ครบแล้ว", "ปีเกิด ปีกุน (หมู)")],
                   absent=[not_selected])
+        self.step("Shift+Tab reaches the lunar date", ["shift+Tab"],
+                  [("จันทรคติ", "วันพุธ แรม ๑๓ ค่ำ เดือนยี่ ปีกุน")])
         self.step("Shift+Tab reaches the year result", ["shift+Tab"], [("ปีเกิด", "ปีกุน (หมู)")])
         self.step("Shift+Tab reaches the month result", ["shift+Tab"],
                   [("เดือน", "เดือนมกราคม(เดือนยี่)")])
