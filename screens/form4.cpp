@@ -29,7 +29,7 @@ constexpr MenuEntry Entries[] = {
 constexpr MenuEntry HelpEntries[] = {
     {.name = "dates", .caption = u"&หาวัน เดือน ปีเกิด จากวันเกิด…"},
     {.name = "helpLine", .caption = u"-"},
-    {.name = "about", .caption = u"เ&กี่ยวกับ duset"},
+    {.name = "about", .caption = u"เกี่ยวกั&บ duset"},
     {.name = "aboutQt", .caption = u"เกี่&ยวกับ Qt"},
 };
 

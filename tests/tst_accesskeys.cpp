@@ -159,7 +159,7 @@ const std::vector<Case> &cases()
         {"Let go: อ ends", MainMenu, Situation::LetGoOpen, {55, u'v', u'อ'}, false, ended()},
         {"Let go: Alt+ว over to Help", MainMenu, Situation::LetGoOpen, {47, u';', u'ว'}, true, menuOpen("help")},
         {"Help: ห to the date screen", MainMenu, Situation::HelpOpen, {39, u's', u'ห'}, false, onlyOnView(DateScreen)},
-        {"Help: ก to About", MainMenu, Situation::HelpOpen, {40, u'd', u'ก'}, false, messageTitled(u"เกี่ยวกับ duset"_qs)},
+        {"Help: บ to About", MainMenu, Situation::HelpOpen, {34, u'[', u'บ'}, false, messageTitled(u"เกี่ยวกับ duset"_qs)},
         {"Help: ย to About Qt", MainMenu, Situation::HelpOpen, {33, u'p', u'ย'}, false, messageTitled(u"About Qt"_qs)},
         {"date: ว to the day", DateScreen, Situation::Screen, {47, u';', u'ว'}, true, focusOn(DateScreen, "Text1")},
         {"date: ด to the month", DateScreen, Situation::Screen, {41, u'f', u'ด'}, true, focusOn(DateScreen, "Combo1")},
