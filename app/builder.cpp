@@ -396,8 +396,9 @@ public:
     explicit ListItemSpeaker(QComboBox *list)
         : QObject(list)
         , m_list(list)
+        , m_view(list->view())
     {
-        list->view()->installEventFilter(this);
+        m_view->installEventFilter(this);
         connect(list, &QComboBox::currentIndexChanged, this, [this] {
             if (!m_list->isEditable() && m_list->hasFocus() && !m_list->view()->isVisible() && !m_closing)
                 sayItem(m_list->model()->index(m_list->currentIndex(), m_list->modelColumn()));
@@ -409,12 +410,16 @@ protected:
     {
         // A pick closes the list and then changes its item; the list, which
         // takes the focus back, is read with its new item.
-        if (watched == m_list->view() && event->type() == QEvent::Hide) {
+        // The view's events go on while the list is destroyed, when the list
+        // can no longer be asked for anything: only the view is compared.
+        if (watched != m_view)
+            return false;
+        if (event->type() == QEvent::Hide) {
             m_closing = true;
             QMetaObject::invokeMethod(
                 this, [this] { m_closing = false; }, Qt::QueuedConnection);
         }
-        if (watched == m_list->view() && event->type() == QEvent::FocusIn)
+        if (event->type() == QEvent::FocusIn)
             QMetaObject::invokeMethod(
                 this,
                 [this] {
@@ -443,6 +448,7 @@ private:
     }
 
     QComboBox *m_list;
+    QAbstractItemView *m_view;
     bool m_closing = false;
 };
 
