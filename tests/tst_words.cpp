@@ -133,6 +133,7 @@ private slots:
     void verseCopiesPartOnlyWhereTheyShould();
     void aChangedLetterIsFound_data();
     void aChangedLetterIsFound();
+    void aTextMissingOrLeftOverIsFound();
 };
 
 void TestWords::fileIsInItsForm()
@@ -296,6 +297,26 @@ void TestWords::aChangedLetterIsFound()
     Words shown;
     shown.addText(u"X label"_qs, shownText);
     QCOMPARE(differences(shown, written, {u"X "_qs}).isEmpty(), same);
+}
+
+// A text the file lacks, and one the file has that nothing shows, are
+// faults, as are keys written twice and lines out of the file's form; texts
+// of other screens are not this screen's concern.
+void TestWords::aTextMissingOrLeftOverIsFound()
+{
+    const Words written = wordsFrom("[X a]\n|one|\n[X b]\n|two|\n[Y c]\n|three|\n");
+    Words shown;
+    shown.addText(u"X a"_qs, u"one"_qs);
+    QCOMPARE(differences(shown, written, {u"X "_qs}).size(), 1); // X b
+    shown.addText(u"X b"_qs, u"two"_qs);
+    QVERIFY(differences(shown, written, {u"X "_qs}).isEmpty());
+    shown.addText(u"X d"_qs, u"four"_qs);
+    QCOMPARE(differences(shown, written, {u"X "_qs}).size(), 1); // X d
+
+    QCOMPARE(wordsFrom("[X a]\n|one|\n[X a]\n|one|\n").faults.size(), 1);
+    QCOMPARE(wordsFrom("[X a]\none\n").faults.size(), 1);
+    QCOMPARE(wordsFrom("[X a]\n|\\q|\n").faults.size(), 1);
+    QCOMPARE(wordsFrom("[X a]\n|\xff|\n").faults.size(), 1);
 }
 
 QTEST_MAIN(TestWords)
