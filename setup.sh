@@ -74,8 +74,8 @@ testing=OFF
 if [[ $mode == test ]]; then
     testing=ON
 fi
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=$testing -DDUSET_WERROR=$werror
-cmake --build build --parallel
+cmake --preset default -DBUILD_TESTING=$testing -DDUSET_WERROR=$werror
+cmake --build --preset default --parallel
 
 if [[ $mode == test ]]; then
     QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure --parallel 2
