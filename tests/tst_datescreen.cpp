@@ -24,11 +24,6 @@ using namespace duset::testing;
 
 namespace {
 
-QString q(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The date screen, opened from the main menu's Help menu.
 class OpenDateScreen : public Program {
 public:

@@ -18,8 +18,6 @@ private slots:
     void anEdgeGoesToTheNearestPixel();
     void aRectangleRoundsItsEdgesNotItsSize_data();
     void aRectangleRoundsItsEdgesNotItsSize();
-    void controlsStandOnTheirPixels_data();
-    void controlsStandOnTheirPixels();
     void everyScreenShowsItsDescription_data() { addScreenRows(); }
     void everyScreenShowsItsDescription();
 };
@@ -79,52 +77,6 @@ void TestLayout::aRectangleRoundsItsEdgesNotItsSize()
     QFETCH(QRect, twips);
     QFETCH(QRect, pixels);
     QCOMPARE(twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height()), pixels);
-}
-
-void TestLayout::controlsStandOnTheirPixels_data()
-{
-    QTest::addColumn<ScreenId>("screen");
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QRect>("pixels");
-    const auto add = [](const char *tag, ScreenId screen, const char *control, QRect pixels) {
-        QTest::addRow("%s %s", tag, control) << screen << QString::fromLatin1(control) << pixels;
-    };
-    add("entry", EntryScreen, "Label1", {-69, 0, 513, 41});
-    add("entry", EntryScreen, "Label5", {67, 56, 241, 25});
-    add("entry", EntryScreen, "Combo2", {96, 168, 145, 22});
-    add("entry", EntryScreen, "Command1", {264, 96, 73, 57});
-    add("entry", EntryScreen, "Command3", {264, 168, 73, 33});
-    add("main menu", MainMenu, "Image1", {0, 0, 200, 250});
-    add("main menu", MainMenu, "Label1", {200, 0, 201, 33});
-    add("main menu", MainMenu, "Label5", {200, 32, 201, 25});
-    add("history", HistoryScreen, "Label1", {-53, 0, 513, 41});
-    add("history", HistoryScreen, "Text1", {63, 88, 281, 21});
-    add("history", HistoryScreen, "Text11", {24, 352, 385, 21});
-    add("history", HistoryScreen, "Command2", {219, 392, 73, 25});
-    add("order", OrderScreen, "Label1", {-40, 0, 513, 41});
-    add("order", OrderScreen, "Label5", {44, 88, 344, 17});
-    add("order", OrderScreen, "Label16", {44, 352, 344, 17});
-    add("order", OrderScreen, "Command1", {180, 400, 73, 25});
-    add("verse page 1", VersePage1, "Label1", {0, 0, 528, 41});
-    add("verse page 1", VersePage1, "Text1", {32, 56, 183, 21});
-    add("verse page 1", VersePage1, "Text32", {240, 416, 183, 21});
-    add("verse page 1", VersePage1, "Command1", {192, 448, 73, 25});
-    add("verse page 2", VersePage2, "Label1", {-39, 0, 528, 41});
-    add("verse page 2", VersePage2, "Text35", {30, 80, 183, 21});
-    add("verse page 2", VersePage2, "Text40", {238, 128, 183, 21});
-    add("verse page 2", VersePage2, "Command2", {240, 424, 97, 25});
-}
-
-void TestLayout::controlsStandOnTheirPixels()
-{
-    QFETCH(ScreenId, screen);
-    QFETCH(QString, control);
-    QFETCH(QRect, pixels);
-    Program program;
-    openScreen(program, screen);
-    const QWidget *widget = program.control(screen, control.toStdString());
-    QVERIFY(widget);
-    QCOMPARE(widget->geometry(), pixels);
 }
 
 void TestLayout::everyScreenShowsItsDescription()

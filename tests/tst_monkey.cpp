@@ -276,20 +276,10 @@ private:
         setMessagePresenter([this](QWidget *owner, const Message &message) { present(owner, message); });
     }
 
-    QStringList entryTexts() const
-    {
-        QStringList texts;
-        if (const Screen *entry = m_program->screens.peek(EntryScreen); entry && entry->isLoaded()) {
-            for (const char *name : {"Combo1", "Combo2", "Combo3"})
-                texts << entry->control<QComboBox>(name)->currentText();
-        }
-        return texts;
-    }
-
     // The real modal box, in whose loop the next actions run.
     void present(QWidget *owner, const Message &message)
     {
-        const QStringList texts = entryTexts();
+        const QStringList texts = m_program->entryTexts();
         const bool fromMainMenu = owner && owner == m_program->window(MainMenu);
         m_messages.push_back({message, texts, !texts.isEmpty() && !fromMainMenu, fromMainMenu});
         const std::size_t index = m_messages.size() - 1;
@@ -298,7 +288,7 @@ private:
         QTimer::singleShot(0, box.get(), [this, box = box.get()] { runActions(box); });
         box->exec();
         m_boxes.pop_back();
-        m_messages[index].changedUnderTheBox = entryTexts() != texts;
+        m_messages[index].changedUnderTheBox = m_program->entryTexts() != texts;
     }
 
     // Everything that a click or key set going, done: queued calls, windows
@@ -375,8 +365,8 @@ private:
         // open.
         if (!m_boxes.empty()) {
             const ShownWithTexts &shown = m_messages[m_boxes.back().message];
-            expect(!shown.fromEntryScreen || entryTexts() == shown.texts, "verse",
-                u"the lists changed under the box to "_qs + printable(entryTexts().join(u" | "_qs)));
+            expect(!shown.fromEntryScreen || m_program->entryTexts() == shown.texts, "verse",
+                u"the lists changed under the box to "_qs + printable(m_program->entryTexts().join(u" | "_qs)));
         }
 
         checkNewScreens();

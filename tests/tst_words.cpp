@@ -114,11 +114,6 @@ template<std::size_t N> bool listed(const int (&rows)[N], int row)
     return std::find(std::begin(rows), std::end(rows), row) != std::end(rows);
 }
 
-QString q(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), qsizetype(text.size()));
-}
-
 } // namespace
 
 class TestWords : public QObject {

@@ -18,16 +18,13 @@
 
 namespace duset::monkey {
 
+using testing::q;
+
 namespace {
 
 QString fromCodePoint(char32_t c)
 {
     return QString::fromUcs4(&c, 1);
-}
-
-QString q(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), qsizetype(text.size()));
 }
 
 QString thaiLetters(Rng &rng, int length)
