@@ -4,9 +4,7 @@
 #pragma once
 
 #include "screendescription.h"
-
-#include <QMargins>
-#include <QWidget>
+#include "window.h"
 
 #include <string_view>
 #include <vector>
@@ -27,7 +25,7 @@ QRect twipsToPixels(int left, int top, int width, int height);
 // The window of a loaded screen: its frame, its menu bar if it has one, and the
 // client area with the star field and every control, all built from the
 // screen's description.
-class ScreenWindow : public QWidget {
+class ScreenWindow : public FormWindow {
     Q_OBJECT
 
 public:
@@ -48,17 +46,6 @@ public:
 
     // Moves the window where its placement rule puts it; called at every load.
     void place();
-
-    static QMargins lastFrameMargins();
-
-signals:
-    // The close button of the title bar (or the window manager's close
-    // command). The window itself never closes: what follows is navigation.
-    void closeRequested();
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-    void changeEvent(QEvent *event) override;
 
 private:
     void buildMenus(std::span<const Menu> menus);

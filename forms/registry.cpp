@@ -5,12 +5,10 @@
 
 #include "accesskeys.h"
 #include "builder.h"
-#include "messages.h"
 #include "screen.h"
 #include "taskbar.h"
 
-#include <QApplication>
-
+#include <algorithm>
 #include <stdexcept>
 
 namespace duset {
@@ -18,7 +16,10 @@ namespace duset {
 ScreenRegistry::ScreenRegistry(Factory factory, QObject *parent)
     : QObject(parent)
     , m_factory(std::move(factory))
+    , m_lifetime([this] { return anyLoaded(); }, [this] { unloadAll(); })
+    , m_guard(m_lifetime)
 {
+    connect(&m_lifetime, &ProgramLifetime::ended, this, &ScreenRegistry::programEnded);
     // The screens' access keys are the keys that carry their letters on a
     // Thai keyboard, whichever layout is active.
     new AccessKeys(this);
@@ -26,10 +27,10 @@ ScreenRegistry::ScreenRegistry(Factory factory, QObject *parent)
 
 ScreenRegistry::~ScreenRegistry()
 {
+    // The screens go first, with the windows they hold; then the disposal
+    // deletes the windows of unloaded screens that are still waiting.
     for (auto &slot : m_slots)
         slot.reset();
-    for (const auto &window : m_discarded)
-        delete window.data();
 }
 
 Screen &ScreenRegistry::operator[](ScreenId id)
@@ -50,11 +51,11 @@ Screen *ScreenRegistry::peek(ScreenId id) const
 
 void ScreenRegistry::Show(ScreenId id)
 {
-    if (m_ended)
+    if (m_lifetime.hasEnded())
         return;
     Screen &screen = (*this)[id];
     if (!screen.isLoaded())
-        screen.load();
+        static_cast<LoadableScreen &>(screen).load();
     ScreenWindow *window = screen.window();
     if (window->isVisible()) {
         window->raise();
@@ -67,33 +68,28 @@ void ScreenRegistry::Show(ScreenId id)
 
 void ScreenRegistry::Hide(ScreenId id)
 {
-    if (m_ended)
+    if (m_lifetime.hasEnded())
         return;
     Screen &screen = (*this)[id];
     if (!screen.isLoaded())
-        screen.load();
+        static_cast<LoadableScreen &>(screen).load();
     screen.window()->hide();
 }
 
 void ScreenRegistry::Unload(ScreenId id)
 {
-    if (m_ended)
+    if (m_lifetime.hasEnded())
         return;
     Screen &screen = (*this)[id];
     if (!screen.isLoaded())
         return;
-    screen.unload();
-    // A handler may unload its own screen and then show another, so whether
-    // anything is still loaded is asked once the handler has run to its end.
-    if (!m_lifetimeCheckPending) {
-        m_lifetimeCheckPending = true;
-        QMetaObject::invokeMethod(this, &ScreenRegistry::endIfNothingLoaded, Qt::QueuedConnection);
-    }
+    unload(screen);
+    m_lifetime.screenUnloaded();
 }
 
 void ScreenRegistry::End()
 {
-    endProgram(0);
+    m_lifetime.end(0);
 }
 
 void ScreenRegistry::closeButton(ScreenId id)
@@ -108,62 +104,27 @@ void ScreenRegistry::closeButton(ScreenId id)
 
 void ScreenRegistry::runHandler(const std::function<void()> &handler)
 {
-    // A box's modal loop, like the loop of a context menu that waits on the
-    // person, still delivers timers, so an access key's click can land while
-    // either is open. The screen behind must stay as the box found it, and no
-    // window may go away under a box or a menu that is still running, so
-    // such a click is dropped.
-    if (m_ended || isMessageOpen() || QApplication::activePopupWidget())
+    if (m_lifetime.hasEnded() || !m_gate.letsHandlersThrough())
         return;
-    QString failure;
-    try {
-        handler();
-        return;
-    } catch (const std::exception &error) {
-        failure = QString::fromUtf8(error.what());
-    } catch (...) {
-        failure = QStringLiteral("unknown error");
-    }
-    // Also where a log or a terminal keeps it, after the box is gone.
-    qCritical("duset: %s", qUtf8Printable(failure));
-    showMessage(nullptr,
-        {.title = QCoreApplication::applicationName(),
-            .text = QStringLiteral("โปรแกรมหยุดทำงานเพราะเกิดข้อผิดพลาด\r\n") + failure,
-            .icon = QMessageBox::Critical});
-    endProgram(1);
+    m_guard.run(handler);
 }
 
-void ScreenRegistry::discard(ScreenWindow *window)
+bool ScreenRegistry::anyLoaded() const
 {
-    // The window may be the one whose handler is running, so it goes away
-    // once control is back in the event loop; until then it is hidden.
-    window->hide();
-    window->deleteLater();
-    std::erase_if(m_discarded, [](const QPointer<ScreenWindow> &gone) { return gone.isNull(); });
-    m_discarded.emplace_back(window);
+    return std::ranges::any_of(m_slots, [](const auto &slot) { return slot && slot->isLoaded(); });
 }
 
-void ScreenRegistry::endIfNothingLoaded()
+void ScreenRegistry::unloadAll()
 {
-    m_lifetimeCheckPending = false;
     for (const auto &slot : m_slots) {
         if (slot && slot->isLoaded())
-            return;
+            unload(*slot);
     }
-    endProgram(0);
 }
 
-void ScreenRegistry::endProgram(int status)
+void ScreenRegistry::unload(Screen &screen)
 {
-    if (m_ended)
-        return;
-    for (const auto &slot : m_slots) {
-        if (slot && slot->isLoaded())
-            slot->unload();
-    }
-    m_ended = true;
-    m_exitStatus = status;
-    emit programEnded(status);
+    m_disposal.discard(static_cast<LoadableScreen &>(screen).unload());
 }
 
 } // namespace duset

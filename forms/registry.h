@@ -3,14 +3,17 @@
 
 #pragma once
 
+#include "disposal.h"
+#include "handlerguard.h"
+#include "lifetime.h"
+#include "modalitygate.h"
+
 #include <QObject>
-#include <QPointer>
 
 #include <array>
 #include <functional>
 #include <memory>
 #include <string_view>
-#include <vector>
 
 namespace duset {
 
@@ -49,8 +52,9 @@ constexpr std::string_view screenName(ScreenId id)
 
 // One slot per screen. A slot is filled at the first reference to its screen
 // and keeps that instance until the program ends; every screen operation goes
-// through it. The registry also owns the program's lifetime: the program runs
-// while at least one screen is loaded, visible or not.
+// through it. The registry navigates between the screens and is the way in
+// for their handlers; it holds the program's lifetime, the guard and the gate
+// that every handler passes, and the disposal of unloaded windows.
 class ScreenRegistry : public QObject {
     Q_OBJECT
 
@@ -79,24 +83,23 @@ public:
     // runs.
     void runHandler(const std::function<void()> &handler);
 
-    bool hasEnded() const { return m_ended; }
-    int exitStatus() const { return m_exitStatus; }
+    bool hasEnded() const { return m_lifetime.hasEnded(); }
+    int exitStatus() const { return m_lifetime.exitStatus(); }
 
 signals:
     void programEnded(int status);
 
 private:
-    friend class Screen;
-    void discard(ScreenWindow *window);
-    void endIfNothingLoaded();
-    void endProgram(int status);
+    bool anyLoaded() const;
+    void unloadAll();
+    void unload(Screen &screen);
 
     Factory m_factory;
+    WindowDisposal m_disposal;
     std::array<std::unique_ptr<Screen>, AllScreens.size()> m_slots;
-    std::vector<QPointer<ScreenWindow>> m_discarded;
-    bool m_lifetimeCheckPending = false;
-    bool m_ended = false;
-    int m_exitStatus = 0;
+    ProgramLifetime m_lifetime;
+    HandlerGuard m_guard;
+    ModalityGate m_gate;
 };
 
 } // namespace duset

@@ -70,9 +70,9 @@ void Screen::load()
     Form_Load();
 }
 
-void Screen::unload()
+std::unique_ptr<ScreenWindow> Screen::unload()
 {
-    m_screens.discard(m_window.release());
+    return std::move(m_window);
 }
 
 } // namespace duset

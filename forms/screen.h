@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "loadablescreen.h"
 #include "screendescription.h"
 
 #include <functional>
@@ -20,7 +21,7 @@ enum class ScreenId;
 // One screen's single instance. It lives in its registry slot from its first
 // reference to the end of the program; its window and controls exist only
 // while it is loaded.
-class Screen {
+class Screen : public LoadableScreen {
 public:
     Screen(ScreenRegistry &screens, ScreenId id, const ScreenDescription &description);
     virtual ~Screen();
@@ -55,11 +56,10 @@ protected:
     std::function<void()> whileOnView(std::function<void()> handler);
 
 private:
-    friend class ScreenRegistry;
     // Whether the window is this screen's loaded window, and visible.
     bool isOnView(const ScreenWindow *window) const;
-    void load();
-    void unload();
+    void load() override;
+    std::unique_ptr<ScreenWindow> unload() override;
 
     ScreenRegistry &m_screens;
     const ScreenId m_id;

@@ -3,6 +3,8 @@
 
 #include "qtstrings.h"
 
+#include "logging.h"
+
 #include <QCoreApplication>
 #include <QTranslator>
 
@@ -17,7 +19,7 @@ void installQtStrings()
     if (!translator->load(QStringLiteral(":/translations/duset_qt_th.qm"))) {
         // The file is built into the program, so this is a broken build; the
         // program still works, only Qt's own texts stay English.
-        qWarning("duset: Qt's Thai texts are missing from the program");
+        qCWarning(lcResources, "Qt's Thai texts are missing from the program");
         delete translator;
         return;
     }

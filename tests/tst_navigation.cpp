@@ -59,6 +59,9 @@ private slots:
     void separatorDoesNothing();
     void menuByKeyboard();
     void aFailingHandlerEndsTheProgram();
+    void aFailureIsLoggedUnderTheProgramsName();
+    void theProgramEndsOnceWithItsFirstStatus_data();
+    void theProgramEndsOnceWithItsFirstStatus();
     void accessKeysInQuickSuccession_data();
     void accessKeysInQuickSuccession();
 };
@@ -325,6 +328,77 @@ void TestNavigation::aFailingHandlerEndsTheProgram()
     bool ran = false;
     program.screens.runHandler([&ran] { ran = true; });
     QVERIFY(!ran);
+}
+
+namespace {
+
+struct LoggedMessage {
+    QtMsgType type;
+    QString category;
+    QString text;
+};
+std::vector<LoggedMessage> s_logged;
+
+void recordMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    s_logged.push_back({type, QString::fromUtf8(context.category), text});
+}
+
+} // namespace
+
+void TestNavigation::aFailureIsLoggedUnderTheProgramsName()
+{
+    Program program;
+    s_logged.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(recordMessage);
+    program.screens.runHandler([] { throw std::runtime_error("no room for the verse"); });
+    qInstallMessageHandler(previous);
+    QCOMPARE(s_logged.size(), std::size_t(1));
+    QCOMPARE(s_logged.front().type, QtCriticalMsg);
+    // Qt's default pattern puts the category before the text, and the
+    // category names the program.
+    QCOMPARE(s_logged.front().category, u"duset.handlers"_qs);
+    QCOMPARE(s_logged.front().text, u"no room for the verse"_qs);
+}
+
+void TestNavigation::theProgramEndsOnceWithItsFirstStatus_data()
+{
+    QTest::addColumn<int>("step");
+    QTest::addColumn<int>("status");
+    // A handler that unloads the last screen leaves the end to be found once
+    // it has run; whatever ends the program first decides its status.
+    QTest::newRow("unload the last screen, then fail") << 0 << 1;
+    QTest::newRow("end, then fail") << 1 << 0;
+    QTest::newRow("close the main menu, then end") << 2 << 0;
+}
+
+void TestNavigation::theProgramEndsOnceWithItsFirstStatus()
+{
+    QFETCH(int, step);
+    QFETCH(int, status);
+    Program program;
+    ScreenRegistry &screens = program.screens;
+    program.screens.runHandler([&] {
+        switch (step) {
+        case 0:
+            screens.Unload(MainMenu);
+            throw std::runtime_error("failed after the unload");
+        case 1:
+            screens.End();
+            throw std::runtime_error("failed after the end");
+        case 2:
+            screens.closeButton(MainMenu);
+            screens.End();
+            break;
+        }
+    });
+    QCoreApplication::processEvents(); // the check of what is still loaded
+    QCoreApplication::processEvents();
+    QCOMPARE(program.ended.count(), 1);
+    QCOMPARE(program.ended.first().first().toInt(), status);
+    QCOMPARE(screens.exitStatus(), status);
+    QVERIFY(screens.hasEnded());
+    QVERIFY(program.visibleScreens().empty());
 }
 
 void TestNavigation::accessKeysInQuickSuccession_data()
