@@ -210,7 +210,7 @@ void TestWords::boxesShowTheirWords()
     // the failure where the file marks it.
     program.messages.clear();
     const QString failure = u"a failure the test raises"_qs;
-    QTest::ignoreMessage(QtCriticalMsg, qPrintable(u"duset: "_qs + failure));
+    QTest::ignoreMessage(QtCriticalMsg, qPrintable(failure));
     program.screens.runHandler([&failure] { throw std::runtime_error(failure.toStdString()); });
     QCOMPARE(program.messages.size(), std::size_t(1));
     QString text = program.messages.front().message.text;
