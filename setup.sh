@@ -32,17 +32,18 @@ packages=(
     dpkg-dev file
 )
 # The tests also run the desktop-entry and AppStream validators on the
-# installed files, and reuse, which asks git which files are the project's,
-# on every file's licence; they count the memory of round trips on a
-# virtual X server as well, and press access keys on it for real, with its
-# layouts set by setxkbmap and the keys sent through XTest; they fuzz the
-# reckoning, which takes clang with libFuzzer and the sanitizer run-time
-# libraries; and Debian's own checker, lintian, reads the package. They run
-# the screen reader Orca over the program, too: with the accessibility bus
-# on its own D-Bus session, speech-dispatcher, a window manager, the Thai
-# keyboard layout and keys pressed through the X server.
+# installed files, reuse, which asks git which files are the project's, on
+# every file's licence, and clang-format on the layout of the C++ code; they
+# count the memory of round trips on a virtual X server as well, and press
+# access keys on it for real, with its layouts set by setxkbmap and the keys
+# sent through XTest; they fuzz the reckoning, which takes clang with
+# libFuzzer and the sanitizer run-time libraries; and Debian's own checker,
+# lintian, reads the package. They run the screen reader Orca over the
+# program, too: with the accessibility bus on its own D-Bus session,
+# speech-dispatcher, a window manager, the Thai keyboard layout and keys
+# pressed through the X server.
 if [[ $mode == test ]]; then
-    packages+=(desktop-file-utils appstream reuse git xvfb xauth clang libclang-rt-14-dev lintian)
+    packages+=(desktop-file-utils appstream reuse git clang-format xvfb xauth clang libclang-rt-14-dev lintian)
     packages+=(x11-xkb-utils libxtst-dev)
     packages+=(orca speech-dispatcher at-spi2-core dbus openbox xdotool x11-xserver-utils procps python3)
 fi
