@@ -420,14 +420,16 @@ void TestAccessibility::theDateScreenSaysWhatItFound()
     QCoreApplication::processEvents();
     QCOMPARE(reader.notices, QStringList()); // nothing to say as it opens
     enterDate(program, u"17"_qs, 1, u"2539"_qs);
-    const QString early = u"เกิดต้นปี จึงนับปีนักษัตรได้สองแบบ: เลือกด้านล่าง วัน วันพุธ เดือน เดือนมกราคม(เดือนยี่) ปีเกิด (เลือกด้านล่าง) จันทรคติ วันพุธ แรม ๑๓ ค่ำ เดือนยี่ ปีกุน"_qs;
+    const QString early
+        = u"เกิดต้นปี จึงนับปีนักษัตรได้สองแบบ: เลือกด้านล่าง วัน วันพุธ เดือน เดือนมกราคม(เดือนยี่) ปีเกิด (เลือกด้านล่าง) จันทรคติ วันพุธ แรม ๑๓ ค่ำ เดือนยี่ ปีกุน"_qs;
     QTRY_COMPARE(reader.notices.value(reader.notices.size() - 1), early);
     // Nothing is said twice while nothing changes; each change is said once.
     QCoreApplication::processEvents();
     const qsizetype said = reader.notices.size();
     program.control<QRadioButton>(DateScreen, "Option2")->click();
     QTRY_COMPARE(reader.notices.size(), said + 1);
-    QCOMPARE(reader.notices.last(), u"ครบแล้ว: กดปุ่ม นำไปทำนาย วัน วันพุธ เดือน เดือนมกราคม(เดือนยี่) ปีเกิด ปีกุน (หมู) จันทรคติ วันพุธ แรม ๑๓ ค่ำ เดือนยี่ ปีกุน"_qs);
+    QCOMPARE(reader.notices.last(),
+        u"ครบแล้ว: กดปุ่ม นำไปทำนาย วัน วันพุธ เดือน เดือนมกราคม(เดือนยี่) ปีเกิด ปีกุน (หมู) จันทรคติ วันพุธ แรม ๑๓ ค่ำ เดือนยี่ ปีกุน"_qs);
     program.control<QRadioButton>(DateScreen, "Option2")->click();
     QCoreApplication::processEvents();
     QCOMPARE(reader.notices.size(), said + 1);
