@@ -75,11 +75,13 @@ testing=OFF
 if [[ $mode == test ]]; then
     testing=ON
 fi
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=$testing -DDUSET_WERROR=$werror
-cmake --build build --parallel
+# The build's generator, folder and type are the default preset's
+# (CMakePresets.json), as the sanitizer run's are the sanitize preset's.
+cmake --preset default -DBUILD_TESTING=$testing -DDUSET_WERROR=$werror
+cmake --build --preset default
 
 if [[ $mode == test ]]; then
-    QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure --parallel 2
+    QT_QPA_PLATFORM=offscreen ctest --preset default
 
     # The reckoning under libFuzzer for a short while; the corpus it grows
     # stays in build-fuzz/ for the next run.
