@@ -32,15 +32,16 @@ packages=(
     dpkg-dev file
 )
 # The tests also run the desktop-entry and AppStream validators on the
-# installed files, and reuse, which asks git which files are the project's,
-# on every file's licence, and clang-format on every file's layout; they
+# installed files, reuse, which asks git which files are the project's, on
+# every file's licence, and clang-format on the layout of the C++ code; they
 # count the memory of round trips on a virtual X server as well, and press
 # access keys on it for real, with its layouts set by setxkbmap and the keys
-# sent through XTest; they fuzz the reckoning, which takes clang with libFuzzer and the sanitizer run-time
-# libraries; and Debian's own checker, lintian, reads the package. They run
-# the screen reader Orca over the program, too: with the accessibility bus
-# on its own D-Bus session, speech-dispatcher, a window manager, the Thai
-# keyboard layout and keys pressed through the X server.
+# sent through XTest; they fuzz the reckoning, which takes clang with
+# libFuzzer and the sanitizer run-time libraries; and Debian's own checker,
+# lintian, reads the package. They run the screen reader Orca over the
+# program, too: with the accessibility bus on its own D-Bus session,
+# speech-dispatcher, a window manager, the Thai keyboard layout and keys
+# pressed through the X server.
 if [[ $mode == test ]]; then
     packages+=(desktop-file-utils appstream reuse git clang-format xvfb xauth clang libclang-rt-14-dev lintian)
     packages+=(x11-xkb-utils libxtst-dev)
@@ -74,11 +75,13 @@ testing=OFF
 if [[ $mode == test ]]; then
     testing=ON
 fi
+# The build's generator, folder and type are the default preset's
+# (CMakePresets.json), as the sanitizer run's are the sanitize preset's.
 cmake --preset default -DBUILD_TESTING=$testing -DDUSET_WERROR=$werror
-cmake --build --preset default --parallel
+cmake --build --preset default
 
 if [[ $mode == test ]]; then
-    QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure --parallel 2
+    QT_QPA_PLATFORM=offscreen ctest --preset default
 
     # The reckoning under libFuzzer for a short while; the corpus it grows
     # stays in build-fuzz/ for the next run.
