@@ -8,6 +8,8 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
 
 #include <stdexcept>
 #include <string>
@@ -51,6 +53,40 @@ void Screen::onClick(std::string_view name, std::function<void()> handler)
     if (!button)
         throw std::logic_error("no button or menu entry named " + std::string(name));
     QObject::connect(button, &QAbstractButton::clicked, button, guarded);
+}
+
+template<typename Widget> Widget &Screen::connectable(std::string_view name, const char *kind) const
+{
+    auto *widget = control<Widget>(name);
+    if (!widget)
+        throw std::logic_error(std::string("no ") + kind + " named " + std::string(name));
+    return *widget;
+}
+
+void Screen::onTextChange(std::string_view name, std::function<void()> handler)
+{
+    auto &field = connectable<QLineEdit>(name, "field");
+    QObject::connect(&field, &QLineEdit::textChanged, &field, whileOnView(std::move(handler)));
+}
+
+void Screen::onRefusal(std::string_view name, std::function<void()> handler)
+{
+    auto &field = connectable<QLineEdit>(name, "field");
+    QObject::connect(&field, &QLineEdit::inputRejected, &field, whileOnView(std::move(handler)));
+}
+
+void Screen::onChoice(std::string_view name, std::function<void()> handler)
+{
+    auto &list = connectable<QComboBox>(name, "list");
+    QObject::connect(&list, &QComboBox::currentIndexChanged, &list, whileOnView(std::move(handler)));
+}
+
+void Screen::onToggle(std::string_view name, std::function<void()> handler)
+{
+    auto &choice = connectable<QAbstractButton>(name, "check box or option button");
+    if (!choice.isCheckable())
+        throw std::logic_error("no check box or option button named " + std::string(name));
+    QObject::connect(&choice, &QAbstractButton::toggled, &choice, whileOnView(std::move(handler)));
 }
 
 bool Screen::isOnView(const ScreenWindow *window) const

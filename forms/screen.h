@@ -48,14 +48,27 @@ protected:
     // Connects the screen's handlers to its freshly built controls.
     virtual void connectHandlers() { }
 
-    // Runs the handler, under the program's guard, on a click of the named
-    // button or the choice of the named menu entry.
+    // The one way a screen hears its controls: each runs the handler only
+    // while the loaded window is on view, and under the program's guard.
+    // A name that is no control of the right kind is a fault of the
+    // program, reported as one.
+    //
+    // A click of the named button or the choice of the named menu entry.
     void onClick(std::string_view name, std::function<void()> handler);
-    // The handler as the loaded window's controls run it: only while that
-    // window is on view, and under the program's guard.
-    std::function<void()> whileOnView(std::function<void()> handler);
+    // Every change of the named field's text, typed or set.
+    void onTextChange(std::string_view name, std::function<void()> handler);
+    // The named field refusing an edit whole, and keeping its text.
+    void onRefusal(std::string_view name, std::function<void()> handler);
+    // Every change of the item chosen in the named list.
+    void onChoice(std::string_view name, std::function<void()> handler);
+    // The named check box or option button turning on or off.
+    void onToggle(std::string_view name, std::function<void()> handler);
 
 private:
+    // The handler as the loaded window's controls run it.
+    std::function<void()> whileOnView(std::function<void()> handler);
+    // The named control, of the kind a connection needs.
+    template<typename Widget> Widget &connectable(std::string_view name, const char *kind) const;
     // Whether the window is this screen's loaded window, and visible.
     bool isOnView(const ScreenWindow *window) const;
     void load() override;

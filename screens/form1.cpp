@@ -5,11 +5,11 @@
 
 #include "announce.h"
 #include "builder.h"
-#include "form7.h"
 #include "lists.h"
 #include "look.h"
 #include "messages.h"
 #include "registry.h"
+#include "screens.h"
 #include "text.h"
 
 #include <QComboBox>
@@ -141,13 +141,13 @@ void Form1::connectHandlers()
     onClick("Command4", [this] { Command4_Click(); });
 }
 
-std::array<QString, 3> Form1::listTexts() const
+EntryTexts Form1::listTexts() const
 {
     return {control<QComboBox>("Combo1")->currentText(), control<QComboBox>("Combo2")->currentText(),
         control<QComboBox>("Combo3")->currentText()};
 }
 
-void Form1::fillLists(const std::array<QString, 3> &texts, std::string_view focus)
+void Form1::fillLists(const EntryTexts &texts, Focus focus)
 {
     if (!isLoaded())
         return; // the program ended on the way here
@@ -158,7 +158,7 @@ void Form1::fillLists(const std::array<QString, 3> &texts, std::string_view focu
         list->setCurrentIndex(list->findText(texts[i]));
         list->setEditText(texts[i]);
     }
-    control(focus)->setFocus(Qt::OtherFocusReason);
+    control(focus == Focus::Predict ? "Command1" : "Command4")->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::Command1_Click()
@@ -191,7 +191,7 @@ void Form1::Command3_Click()
 void Form1::Command4_Click()
 {
     // The lists come back as they are now if the person returns unchanged.
-    static_cast<Form7 &>(screens()[DateScreen]).openedFrom(EntryScreen, listTexts());
+    birthDateFinder(screens()).openedFrom(EntryScreen, listTexts());
     screens().Unload(EntryScreen);
     screens().Show(DateScreen);
 }

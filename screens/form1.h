@@ -3,20 +3,16 @@
 
 #pragma once
 
+#include "handover.h"
 #include "screen.h"
 
 #include "reckoning.h"
-
-#include <QString>
-
-#include <array>
-#include <string_view>
 
 namespace duset {
 
 // The entry screen: the weekday, month and year of birth are chosen here and
 // predict turns them into a verse.
-class Form1 final : public Screen {
+class Form1 final : public Screen, public EntryLists {
 public:
     explicit Form1(ScreenRegistry &screens);
 
@@ -24,11 +20,8 @@ public:
     // resets the three values.
     ReckoningState Reckoning;
 
-    // The texts of the day, month and year lists, as they stand.
-    std::array<QString, 3> listTexts() const;
-    // Sets the three lists of the loaded screen and puts the focus on the
-    // named control.
-    void fillLists(const std::array<QString, 3> &texts, std::string_view focus);
+    EntryTexts listTexts() const override;
+    void fillLists(const EntryTexts &texts, Focus focus) override;
 
 protected:
     void Form_Load() override;

@@ -5,10 +5,10 @@
 
 #include "builder.h"
 #include "credits.h"
-#include "form7.h"
 #include "look.h"
 #include "messages.h"
 #include "registry.h"
+#include "screens.h"
 
 namespace duset {
 
@@ -190,7 +190,7 @@ void Form4::end_Click()
 void Form4::dates_Click()
 {
     screens().Hide(MainMenu);
-    static_cast<Form7 &>(screens()[DateScreen]).openedFrom(MainMenu);
+    birthDateFinder(screens()).openedFrom(MainMenu);
     screens().Show(DateScreen);
 }
 

@@ -5,9 +5,9 @@
 
 #include "announce.h"
 #include "builder.h"
-#include "form1.h"
 #include "lists.h"
 #include "look.h"
+#include "screens.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -209,7 +209,7 @@ Form7::Form7(ScreenRegistry &screens)
 {
 }
 
-void Form7::openedFrom(ScreenId origin, const std::array<QString, 3> &entryTexts)
+void Form7::openedFrom(ScreenId origin, const EntryTexts &entryTexts)
 {
     m_origin = origin;
     m_entryTexts = entryTexts;
@@ -232,18 +232,13 @@ void Form7::connectHandlers()
     // A click that an access key left pending can toggle a choice after the
     // hand-over has unloaded this window: only the loaded window's fields
     // are read.
-    const std::function<void()> changed = whileOnView([this] { Fields_Change(); });
     for (const char *name : {"Text1", "Text2"}) {
-        auto *field = control<QLineEdit>(name);
-        QObject::connect(field, &QLineEdit::textChanged, field, changed);
-        QObject::connect(field, &QLineEdit::inputRejected, field, whileOnView([this, name] { Field_Refused(name); }));
+        onTextChange(name, [this] { Fields_Change(); });
+        onRefusal(name, [this, name] { Field_Refused(name); });
     }
-    auto *month = control<QComboBox>("Combo1");
-    QObject::connect(month, &QComboBox::currentIndexChanged, month, changed);
-    for (const char *name : {"Check1", "Option1", "Option2"}) {
-        auto *choice = control<QAbstractButton>(name);
-        QObject::connect(choice, &QAbstractButton::toggled, choice, changed);
-    }
+    onChoice("Combo1", [this] { Fields_Change(); });
+    for (const char *name : {"Check1", "Option1", "Option2"})
+        onToggle(name, [this] { Fields_Change(); });
 }
 
 void Form7::Command1_Click()
@@ -256,11 +251,11 @@ void Form7::Command1_Click()
         announce(window(), control<QLabel>("Label7")->text());
         return;
     }
-    const std::array<QString, 3> items{WeekdayItems[m_reading->weekday].toString(),
-        MonthItems[m_reading->month].toString(), YearItems[*year].toString()};
+    const EntryTexts items{WeekdayItems[m_reading->weekday].toString(), MonthItems[m_reading->month].toString(),
+        YearItems[*year].toString()};
     screens().Unload(DateScreen);
     screens().Show(EntryScreen);
-    static_cast<Form1 &>(screens()[EntryScreen]).fillLists(items, "Command1");
+    entryLists(screens()).fillLists(items, EntryLists::Focus::Predict);
 }
 
 void Form7::Command2_Click()
@@ -268,7 +263,7 @@ void Form7::Command2_Click()
     screens().Unload(DateScreen);
     screens().Show(m_origin);
     if (m_origin == EntryScreen)
-        static_cast<Form1 &>(screens()[EntryScreen]).fillLists(m_entryTexts, "Command4");
+        entryLists(screens()).fillLists(m_entryTexts, EntryLists::Focus::FindFromBirthDate);
 }
 
 QString Form7::whatTheScreenSays() const

@@ -6,6 +6,7 @@
 #include "screen.h"
 
 #include "dates.h"
+#include "handover.h"
 #include "registry.h"
 
 #include <QString>
@@ -18,14 +19,11 @@ namespace duset {
 // The birth-date screen: finds the weekday, month and animal year of a date
 // of birth, as the items of the entry screen's lists, and hands them over;
 // and shows the date in the Thai lunar calendar.
-class Form7 final : public Screen {
+class Form7 final : public Screen, public BirthDateFinder {
 public:
     explicit Form7(ScreenRegistry &screens);
 
-    // Where the return button leads, told by the screen that opens this one.
-    // The entry screen is unloaded while this screen is on view, so it passes
-    // its three list texts along to get them back.
-    void openedFrom(ScreenId origin, const std::array<QString, 3> &entryTexts = {});
+    void openedFrom(ScreenId origin, const EntryTexts &entryTexts) override;
 
 protected:
     void Form_Load() override;
@@ -57,7 +55,7 @@ private:
     std::optional<std::size_t> chosenYear() const;
 
     ScreenId m_origin = MainMenu;
-    std::array<QString, 3> m_entryTexts;
+    EntryTexts m_entryTexts;
     const char *m_fault = "Text1"; // the field to mend before the hand-over
     std::optional<BirthReading> m_reading; // of a whole, valid date
     QString m_spoken; // what a screen reader last heard of the results

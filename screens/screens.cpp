@@ -11,7 +11,31 @@
 #include "form6.h"
 #include "form7.h"
 
+#include <stdexcept>
+
 namespace duset {
+
+namespace {
+
+template<typename Offer> Offer &offerOf(ScreenRegistry &screens, ScreenId id)
+{
+    auto *offer = dynamic_cast<Offer *>(&screens[id]);
+    if (!offer)
+        throw std::logic_error("a screen does not offer what another asks of it");
+    return *offer;
+}
+
+} // namespace
+
+EntryLists &entryLists(ScreenRegistry &screens)
+{
+    return offerOf<EntryLists>(screens, EntryScreen);
+}
+
+BirthDateFinder &birthDateFinder(ScreenRegistry &screens)
+{
+    return offerOf<BirthDateFinder>(screens, DateScreen);
+}
 
 std::unique_ptr<Screen> createScreen(ScreenRegistry &screens, ScreenId id)
 {

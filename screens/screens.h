@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "handover.h"
 #include "registry.h"
 #include "screen.h"
 
