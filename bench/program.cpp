@@ -103,10 +103,10 @@ constexpr Step Tour[] = {
     {VersePage1, Via::Button, "Command1", VersePage2},
     {VersePage2, Via::CloseButton, "close", MainMenu},
     {MainMenu, Via::Menu, "dates", DateScreen},
-    {DateScreen, Via::Button, "Command2", MainMenu},
+    {DateScreen, Via::Button, "back", MainMenu},
     {MainMenu, Via::Menu, "m1", EntryScreen},
     {EntryScreen, Via::Button, "Command4", DateScreen},
-    {DateScreen, Via::Button, "Command2", EntryScreen},
+    {DateScreen, Via::Button, "back", EntryScreen},
     {EntryScreen, Via::Button, "Command4", DateScreen},
     {DateScreen, Via::CloseButton, "close", MainMenu},
 };

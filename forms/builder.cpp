@@ -5,6 +5,7 @@
 
 #include "accessiblelists.h"
 #include "assets.h"
+#include "controls.h"
 #include "placement.h"
 #include "registry.h"
 #include "text.h"
@@ -30,6 +31,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -199,7 +201,7 @@ ScreenWindow::ScreenWindow(const ScreenDescription &description)
     layout->addWidget(m_surface);
 
     for (const Control &control : description.controls)
-        buildControl(control);
+        m_controls.push_back(buildControl(control));
     nameFieldsByTheirLabels();
     orderFocus();
 }
@@ -222,8 +224,9 @@ void ScreenWindow::buildMenus(std::span<const Menu> menus)
         dropDown->setObjectName(toQString(menu.name));
         for (const MenuEntry &entry : menu.entries) {
             QAction *action
-                = entry.caption == u"-" ? dropDown->addSeparator() : dropDown->addAction(entry.caption.toString());
+                = isSeparator(entry) ? dropDown->addSeparator() : dropDown->addAction(entry.caption.toString());
             action->setObjectName(toQString(entry.name));
+            m_menuEntries.push_back(action);
         }
     }
     layout()->setMenuBar(m_menuBar);
@@ -276,25 +279,31 @@ QWidget *ScreenWindow::buildControl(const Control &control)
 // reader reaches what the screen found.
 void ScreenWindow::nameFieldsByTheirLabels()
 {
+    const std::span<const Control> controls = m_description.controls;
     const auto rightEdge = [](const Control &control) { return control.left + control.width; };
-    for (const Control &field : m_description.controls) {
+    for (std::size_t f = 0; f < controls.size(); ++f) {
+        const Control &field = controls[f];
         using enum Control::Kind;
         const bool result = field.kind == Label && field.text.isEmpty();
         if (field.kind != ComboBox && field.kind != TextBox && field.kind != DropDownList && !result)
             continue;
-        const Control *beside = nullptr;
-        for (const Control &label : m_description.controls) {
-            if (label.kind == Control::Kind::Label && label.top == field.top && rightEdge(label) <= field.left
-                && (!beside || rightEdge(label) > rightEdge(*beside)))
-                beside = &label;
+        std::optional<std::size_t> beside;
+        for (std::size_t l = 0; l < controls.size(); ++l) {
+            const Control &label = controls[l];
+            if (label.kind == Label && label.top == field.top && rightEdge(label) <= field.left
+                && (!beside || rightEdge(label) > rightEdge(controls[*beside])))
+                beside = l;
         }
         if (!beside)
             continue;
-        auto *label = static_cast<QLabel *>(control(beside->name));
-        QWidget *named = control(field.name);
+        auto *label = static_cast<QLabel *>(m_controls[*beside]);
+        QWidget *named = m_controls[f];
         label->setBuddy(named);
         if (result) {
             named->setFocusPolicy(Qt::TabFocus);
+            // The line starts two pixels in: the tail of a letter such as ป
+            // reaches left of where its text begins and would be cut.
+            static_cast<QLabel *>(named)->setContentsMargins(2, 0, 0, 0);
             m_resultLines.push_back({label, static_cast<QLabel *>(named)});
         }
         // The field inside a list is no buddy of the label; it takes the
@@ -307,10 +316,9 @@ void ScreenWindow::nameFieldsByTheirLabels()
 void ScreenWindow::orderFocus()
 {
     std::vector<std::pair<int, QWidget *>> chain;
-    for (const Control &control : m_description.controls) {
-        QWidget *widget = this->control(control.name);
-        if (widget->focusPolicy() & Qt::TabFocus)
-            chain.emplace_back(control.tabIndex, widget);
+    for (std::size_t i = 0; i < m_controls.size(); ++i) {
+        if (m_controls[i]->focusPolicy() & Qt::TabFocus)
+            chain.emplace_back(m_description.controls[i].tabIndex, m_controls[i]);
     }
     std::stable_sort(chain.begin(), chain.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
     for (std::size_t i = 1; i < chain.size(); ++i)

@@ -33,8 +33,14 @@ public:
 
     QWidget *surface() const { return m_surface; }
     QMenuBar *menuBar() const { return m_menuBar; }
+    // A control or a menu entry by its name in the description, as the
+    // program's parts outside the screens know it.
     QWidget *control(std::string_view name) const;
     QAction *menuEntry(std::string_view name) const;
+    // A control by its place in the description, and a menu entry by its
+    // place across the menus from left to right, as the screens know them.
+    QWidget *controlAt(std::size_t index) const { return m_controls.at(index); }
+    QAction *menuEntryAt(std::size_t index) const { return m_menuEntries.at(index); }
 
     // A line that the screen fills in with what it found, and the caption
     // beside it that names it.
@@ -58,6 +64,8 @@ private:
     QMenuBar *m_menuBar = nullptr;
     QWidget *m_surface = nullptr;
     QScrollArea *m_scroll = nullptr;
+    std::vector<QWidget *> m_controls; // in the order of the description
+    std::vector<QAction *> m_menuEntries;
     std::vector<ResultLine> m_resultLines;
 };
 

@@ -9,10 +9,10 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 
 #include <stdexcept>
-#include <string>
 
 namespace duset {
 
@@ -25,9 +25,21 @@ Screen::Screen(ScreenRegistry &screens, ScreenId id, const ScreenDescription &de
 
 Screen::~Screen() = default;
 
-QWidget *Screen::control(std::string_view name) const
+QWidget *Screen::controlAt(std::size_t index) const
 {
-    return m_window ? m_window->control(name) : nullptr;
+    if (!m_window)
+        throw std::logic_error("a control of a screen that is not loaded");
+    return m_window->controlAt(index);
+}
+
+std::vector<Screen::ResultLine> Screen::resultLines() const
+{
+    std::vector<ResultLine> lines;
+    if (m_window) {
+        for (const ScreenWindow::ResultLine &result : m_window->resultLines())
+            lines.push_back({LabelHandle(result.caption), LabelHandle(result.line)});
+    }
+    return lines;
 }
 
 std::function<void()> Screen::whileOnView(std::function<void()> handler)
@@ -42,51 +54,40 @@ std::function<void()> Screen::whileOnView(std::function<void()> handler)
     };
 }
 
-void Screen::onClick(std::string_view name, std::function<void()> handler)
+void Screen::onMenuEntry(std::size_t index, std::function<void()> handler)
 {
-    const std::function<void()> guarded = whileOnView(std::move(handler));
-    if (QAction *entry = m_window->menuEntry(name)) {
-        QObject::connect(entry, &QAction::triggered, entry, guarded);
-        return;
-    }
-    auto *button = control<QAbstractButton>(name);
-    if (!button)
-        throw std::logic_error("no button or menu entry named " + std::string(name));
-    QObject::connect(button, &QAbstractButton::clicked, button, guarded);
+    QAction &entry = *m_window->menuEntryAt(index);
+    QObject::connect(&entry, &QAction::triggered, &entry, whileOnView(std::move(handler)));
 }
 
-template<typename Widget> Widget &Screen::connectable(std::string_view name, const char *kind) const
+void Screen::connectClick(const ButtonHandle &button, std::function<void()> handler)
 {
-    auto *widget = control<Widget>(name);
-    if (!widget)
-        throw std::logic_error(std::string("no ") + kind + " named " + std::string(name));
-    return *widget;
+    auto &widget = button.as<QAbstractButton>();
+    QObject::connect(&widget, &QAbstractButton::clicked, &widget, whileOnView(std::move(handler)));
 }
 
-void Screen::onTextChange(std::string_view name, std::function<void()> handler)
+void Screen::connectTextChange(const FieldHandle &field, std::function<void()> handler)
 {
-    auto &field = connectable<QLineEdit>(name, "field");
-    QObject::connect(&field, &QLineEdit::textChanged, &field, whileOnView(std::move(handler)));
+    auto &widget = field.as<QLineEdit>();
+    QObject::connect(&widget, &QLineEdit::textChanged, &widget, whileOnView(std::move(handler)));
 }
 
-void Screen::onRefusal(std::string_view name, std::function<void()> handler)
+void Screen::connectRefusal(const FieldHandle &field, std::function<void()> handler)
 {
-    auto &field = connectable<QLineEdit>(name, "field");
-    QObject::connect(&field, &QLineEdit::inputRejected, &field, whileOnView(std::move(handler)));
+    auto &widget = field.as<QLineEdit>();
+    QObject::connect(&widget, &QLineEdit::inputRejected, &widget, whileOnView(std::move(handler)));
 }
 
-void Screen::onChoice(std::string_view name, std::function<void()> handler)
+void Screen::connectChoice(const ListHandle &list, std::function<void()> handler)
 {
-    auto &list = connectable<QComboBox>(name, "list");
-    QObject::connect(&list, &QComboBox::currentIndexChanged, &list, whileOnView(std::move(handler)));
+    auto &widget = list.as<QComboBox>();
+    QObject::connect(&widget, &QComboBox::currentIndexChanged, &widget, whileOnView(std::move(handler)));
 }
 
-void Screen::onToggle(std::string_view name, std::function<void()> handler)
+void Screen::connectToggle(const ChoiceHandle &choice, std::function<void()> handler)
 {
-    auto &choice = connectable<QAbstractButton>(name, "check box or option button");
-    if (!choice.isCheckable())
-        throw std::logic_error("no check box or option button named " + std::string(name));
-    QObject::connect(&choice, &QAbstractButton::toggled, &choice, whileOnView(std::move(handler)));
+    auto &widget = choice.as<QAbstractButton>();
+    QObject::connect(&widget, &QAbstractButton::toggled, &widget, whileOnView(std::move(handler)));
 }
 
 bool Screen::isOnView(const ScreenWindow *window) const

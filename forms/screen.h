@@ -3,14 +3,15 @@
 
 #pragma once
 
+#include "controls.h"
 #include "loadablescreen.h"
 #include "screendescription.h"
 
 #include <functional>
 #include <memory>
-#include <string_view>
-
-class QAction;
+#include <span>
+#include <type_traits>
+#include <vector>
 
 namespace duset {
 
@@ -33,15 +34,29 @@ public:
     bool isLoaded() const { return m_window != nullptr; }
     ScreenWindow *window() const { return m_window.get(); }
 
-    // A control of the loaded screen, by its name in the description.
-    QWidget *control(std::string_view name) const;
-    template<typename Widget> Widget *control(std::string_view name) const
-    {
-        return qobject_cast<Widget *>(control(name));
-    }
-
 protected:
     ScreenRegistry &screens() const { return m_screens; }
+
+    // A control of the loaded window, by its entry in the screen's
+    // enumeration, with the handle of the kind its description gives it.
+    template<auto Id> HandleOf<describedBy(Id)[indexOf(Id)].kind> control() const
+    {
+        return HandleOf<describedBy(Id)[indexOf(Id)].kind>(controlAt(indexOf(Id)));
+    }
+    // The same, where the control is known only as the program runs: a handle
+    // that only focuses, shows and hides it.
+    template<typename Id> ControlHandle control(Id id) const
+    {
+        static_assert(std::is_same_v<decltype(describedBy(id)), std::span<const Control>>);
+        return ControlHandle(controlAt(indexOf(id)));
+    }
+    // Each filled-in line of the loaded window with the caption that names it,
+    // in the order of the description.
+    struct ResultLine {
+        LabelHandle caption;
+        LabelHandle line;
+    };
+    std::vector<ResultLine> resultLines() const;
 
     // The load step, after the window and controls are built and placed.
     virtual void Form_Load() { }
@@ -49,26 +64,45 @@ protected:
     virtual void connectHandlers() { }
 
     // The one way a screen hears its controls: each runs the handler only
-    // while the loaded window is on view, and under the program's guard.
-    // A name that is no control of the right kind is a fault of the
-    // program, reported as one.
+    // while the loaded window is on view, and under the program's guard. A
+    // control of another kind than the connection needs does not compile.
     //
-    // A click of the named button or the choice of the named menu entry.
-    void onClick(std::string_view name, std::function<void()> handler);
-    // Every change of the named field's text, typed or set.
-    void onTextChange(std::string_view name, std::function<void()> handler);
-    // The named field refusing an edit whole, and keeping its text.
-    void onRefusal(std::string_view name, std::function<void()> handler);
-    // Every change of the item chosen in the named list.
-    void onChoice(std::string_view name, std::function<void()> handler);
-    // The named check box or option button turning on or off.
-    void onToggle(std::string_view name, std::function<void()> handler);
+    // A click of the button, or the choice of the menu entry.
+    template<auto Id> void onClick(std::function<void()> handler)
+    {
+        if constexpr (std::is_same_v<decltype(describedBy(Id)), std::span<const Menu>>) {
+            static_assert(!isSeparator(menuEntryAt(describedBy(Id), indexOf(Id))), "a separator line is no command");
+            onMenuEntry(indexOf(Id), std::move(handler));
+        } else {
+            connectClick(control<Id>(), std::move(handler));
+        }
+    }
+    // Every change of the field's text, typed or set.
+    template<auto Id> void onTextChange(std::function<void()> handler)
+    {
+        connectTextChange(control<Id>(), std::move(handler));
+    }
+    // The field refusing an edit whole, and keeping its text.
+    template<auto Id> void onRefusal(std::function<void()> handler)
+    {
+        connectRefusal(control<Id>(), std::move(handler));
+    }
+    // Every change of the item chosen in the list.
+    template<auto Id> void onChoice(std::function<void()> handler) { connectChoice(control<Id>(), std::move(handler)); }
+    // The check box or option button turning on or off.
+    template<auto Id> void onToggle(std::function<void()> handler) { connectToggle(control<Id>(), std::move(handler)); }
 
 private:
+    // The loaded window's control at this place in the description.
+    QWidget *controlAt(std::size_t index) const;
     // The handler as the loaded window's controls run it.
     std::function<void()> whileOnView(std::function<void()> handler);
-    // The named control, of the kind a connection needs.
-    template<typename Widget> Widget &connectable(std::string_view name, const char *kind) const;
+    void connectClick(const ButtonHandle &button, std::function<void()> handler);
+    void connectTextChange(const FieldHandle &field, std::function<void()> handler);
+    void connectRefusal(const FieldHandle &field, std::function<void()> handler);
+    void connectChoice(const ListHandle &list, std::function<void()> handler);
+    void connectToggle(const ChoiceHandle &choice, std::function<void()> handler);
+    void onMenuEntry(std::size_t index, std::function<void()> handler);
     // Whether the window is this screen's loaded window, and visible.
     bool isOnView(const ScreenWindow *window) const;
     void load() override;

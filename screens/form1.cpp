@@ -12,13 +12,13 @@
 #include "screens.h"
 #include "text.h"
 
-#include <QComboBox>
+#include <span>
 
 namespace duset {
 
 namespace {
 
-constexpr Font Heading{.face = "AngsanaUPC", .points = 14.25, .weight = 700};
+constexpr Font HeadingFace{.face = "AngsanaUPC", .points = 14.25, .weight = 700};
 
 using enum Control::Kind;
 
@@ -59,7 +59,7 @@ constexpr Control Controls[] = {
         .top = 840,
         .width = 3615,
         .height = 375,
-        .font = Heading,
+        .font = HeadingFace,
         .foreColor = White,
         .backColor = Orange,
         .alignment = Alignment::Centre,
@@ -119,7 +119,14 @@ QMessageBox::Icon boxIcon(MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
+using enum EntryControl;
+
 } // namespace
+
+constexpr std::span<const Control> describedBy(EntryControl)
+{
+    return describing<FindFromBirthDate>(Controls);
+}
 
 Form1::Form1(ScreenRegistry &screens)
     : Screen(screens, EntryScreen, Description)
@@ -135,38 +142,40 @@ void Form1::Form_Load()
 
 void Form1::connectHandlers()
 {
-    onClick("Command1", [this] { Command1_Click(); });
-    onClick("Command2", [this] { Command2_Click(); });
-    onClick("Command3", [this] { Command3_Click(); });
-    onClick("Command4", [this] { Command4_Click(); });
+    onClick<Predict>([this] { Command1_Click(); });
+    onClick<Finish>([this] { Command2_Click(); });
+    onClick<EnterNew>([this] { Command3_Click(); });
+    onClick<FindFromBirthDate>([this] { Command4_Click(); });
+}
+
+std::array<ListHandle, 3> Form1::lists() const
+{
+    return {control<DayList>(), control<MonthList>(), control<YearList>()};
 }
 
 EntryTexts Form1::listTexts() const
 {
-    return {control<QComboBox>("Combo1")->currentText(), control<QComboBox>("Combo2")->currentText(),
-        control<QComboBox>("Combo3")->currentText()};
+    const std::array<ListHandle, 3> lists = this->lists();
+    return {lists[0].currentText(), lists[1].currentText(), lists[2].currentText()};
 }
 
 void Form1::fillLists(const EntryTexts &texts, Focus focus)
 {
     if (!isLoaded())
         return; // the program ended on the way here
-    const char *names[] = {"Combo1", "Combo2", "Combo3"};
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        auto *list = control<QComboBox>(names[i]);
-        // An item is chosen as such, so the arrow keys go on from it.
-        list->setCurrentIndex(list->findText(texts[i]));
-        list->setEditText(texts[i]);
-    }
-    control(focus == Focus::Predict ? "Command1" : "Command4")->setFocus(Qt::OtherFocusReason);
+    const std::array<ListHandle, 3> lists = this->lists();
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        lists[i].show(texts[i]);
+    if (focus == Focus::Predict)
+        control<Predict>().setFocus();
+    else
+        control<FindFromBirthDate>().setFocus();
 }
 
 void Form1::Command1_Click()
 {
-    const QString day = control<QComboBox>("Combo1")->currentText();
-    const QString month = control<QComboBox>("Combo2")->currentText();
-    const QString year = control<QComboBox>("Combo3")->currentText();
-    const ReckoningOutcome outcome = Reckon(utf16(day), utf16(month), utf16(year), Reckoning);
+    const EntryTexts texts = listTexts();
+    const ReckoningOutcome outcome = Reckon(utf16(texts[0]), utf16(texts[1]), utf16(texts[2]), Reckoning);
     showMessage(
         window(), {.title = toQString(outcome.title), .text = toQString(outcome.text), .icon = boxIcon(outcome.icon)});
 }
@@ -179,11 +188,9 @@ void Form1::Command2_Click()
 
 void Form1::Command3_Click()
 {
-    for (const char *name : {"Combo1", "Combo2", "Combo3"}) {
-        auto *list = control<QComboBox>(name);
-        list->setCurrentIndex(-1); // the arrow keys start from the top again, as on a fresh screen
-        list->clearEditText();
-    }
+    // The arrow keys start from the top again, as on a fresh screen.
+    for (const ListHandle &list : lists())
+        list.clear();
     // The lists empty without a word; a person who cannot see them hears it.
     announce(window(), QStringLiteral("ล้างข้อมูลแล้ว: วัน เดือน ปีเกิด ว่าง"));
 }

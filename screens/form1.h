@@ -8,7 +8,25 @@
 
 #include "reckoning.h"
 
+#include <array>
+
 namespace duset {
+
+// The entry screen's controls, in the order of its description.
+enum class EntryControl {
+    Title,
+    DayLabel,
+    MonthLabel,
+    YearLabel,
+    Heading,
+    DayList,
+    MonthList,
+    YearList,
+    Predict,
+    Finish,
+    EnterNew,
+    FindFromBirthDate,
+};
 
 // The entry screen: the weekday, month and year of birth are chosen here and
 // predict turns them into a verse.
@@ -28,6 +46,9 @@ protected:
     void connectHandlers() override;
 
 private:
+    // The day, month and year lists, in the order of the entry texts.
+    std::array<ListHandle, 3> lists() const;
+
     // Predict: shows the warning or the verse of the three lists; stays here.
     void Command1_Click();
     // Finish: unloads this screen and leads to the main menu.

@@ -88,7 +88,14 @@ constexpr ScreenDescription Description{
     .controls = Controls,
 };
 
+using enum OrderControl;
+
 } // namespace
+
+constexpr std::span<const Control> describedBy(OrderControl)
+{
+    return describing<Close>(Controls);
+}
 
 Form2::Form2(ScreenRegistry &screens)
     : Screen(screens, OrderScreen, Description)
@@ -97,7 +104,7 @@ Form2::Form2(ScreenRegistry &screens)
 
 void Form2::connectHandlers()
 {
-    onClick("Command1", [this] { Command1_Click(); });
+    onClick<Close>([this] { Command1_Click(); });
 }
 
 void Form2::Command1_Click()

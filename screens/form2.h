@@ -7,6 +7,11 @@
 
 namespace duset {
 
+// The order screen's controls, in the order of its description: the title,
+// the three headings, the twelve rows from top to bottom and the close
+// button.
+enum class OrderControl { Title, DayHeading, MonthHeading, YearHeading, FirstRow, LastRow = FirstRow + 11, Close };
+
 // The order screen: the Thai order of days, months and years, numbered as the
 // reckoning counts them.
 class Form2 final : public Screen {

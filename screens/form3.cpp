@@ -96,7 +96,14 @@ constexpr ScreenDescription Description{
     .controls = Controls,
 };
 
+using enum HistoryControl;
+
 } // namespace
+
+constexpr std::span<const Control> describedBy(HistoryControl)
+{
+    return describing<Close>(Controls);
+}
 
 Form3::Form3(ScreenRegistry &screens)
     : Screen(screens, HistoryScreen, Description)
@@ -105,8 +112,8 @@ Form3::Form3(ScreenRegistry &screens)
 
 void Form3::connectHandlers()
 {
-    onClick("Command1", [this] { Command1_Click(); });
-    onClick("Command2", [this] { Command2_Click(); });
+    onClick<ToOrder>([this] { Command1_Click(); });
+    onClick<Close>([this] { Command2_Click(); });
 }
 
 void Form3::Command1_Click()

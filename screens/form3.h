@@ -7,6 +7,11 @@
 
 namespace duset {
 
+// The history screen's controls, in the order of its description: the title,
+// the heading, the ten lines of the verse from top to bottom, the rule in
+// plain words and the two buttons.
+enum class HistoryControl { Title, Heading, FirstLine, LastLine = FirstLine + 9, Rule, ToOrder, Close };
+
 // The history screen: where the reckoning comes from, told in verse.
 class Form3 final : public Screen {
 public:

@@ -139,6 +139,16 @@ constexpr ScreenDescription Description{
 
 } // namespace
 
+constexpr std::span<const Control> describedBy(MainMenuControl)
+{
+    return describing<MainMenuControl::Contact>(Controls);
+}
+
+constexpr std::span<const Menu> describedBy(MainMenuEntry)
+{
+    return describing<MainMenuEntry::aboutQt>(Menus);
+}
+
 Form4::Form4(ScreenRegistry &screens)
     : Screen(screens, MainMenu, Description)
 {
@@ -146,14 +156,15 @@ Form4::Form4(ScreenRegistry &screens)
 
 void Form4::connectHandlers()
 {
-    onClick("m1", [this] { m1_Click(); });
-    onClick("m2", [this] { m2_Click(); });
-    onClick("m3", [this] { m3_Click(); });
-    onClick("m4", [this] { m4_Click(); });
-    onClick("end", [this] { end_Click(); });
-    onClick("dates", [this] { dates_Click(); });
-    onClick("about", [this] { about_Click(); });
-    onClick("aboutQt", [this] { aboutQt_Click(); });
+    using enum MainMenuEntry;
+    onClick<m1>([this] { m1_Click(); });
+    onClick<m2>([this] { m2_Click(); });
+    onClick<m3>([this] { m3_Click(); });
+    onClick<m4>([this] { m4_Click(); });
+    onClick<end>([this] { end_Click(); });
+    onClick<dates>([this] { dates_Click(); });
+    onClick<about>([this] { about_Click(); });
+    onClick<aboutQt>([this] { aboutQt_Click(); });
 }
 
 // The menu hides the main menu rather than unloading it, so it is built once

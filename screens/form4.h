@@ -7,6 +7,12 @@
 
 namespace duset {
 
+// The main menu's controls, in the order of its description, and the entries
+// of its menus as they stand, from the left menu's top to the right menu's
+// foot. The entries keep the program's names for them.
+enum class MainMenuControl { TitleFigure, Title, Version, ProgramBy, Author, Contact };
+enum class MainMenuEntry { m1, m2, m4, m3, line, end, dates, helpLine, about, aboutQt };
+
 // The main menu: the hub that every screen returns to, with the menu bar that
 // leads to them.
 class Form4 final : public Screen {

@@ -80,7 +80,14 @@ constexpr ScreenDescription Description{
     .controls = Controls,
 };
 
+using enum VersePage1Control;
+
 } // namespace
+
+constexpr std::span<const Control> describedBy(VersePage1Control)
+{
+    return describing<NextPage>(Controls);
+}
 
 Form5::Form5(ScreenRegistry &screens)
     : Screen(screens, VersePage1, Description)
@@ -89,7 +96,7 @@ Form5::Form5(ScreenRegistry &screens)
 
 void Form5::connectHandlers()
 {
-    onClick("Command1", [this] { Command1_Click(); });
+    onClick<NextPage>([this] { Command1_Click(); });
 }
 
 void Form5::Command1_Click()

@@ -7,6 +7,11 @@
 
 namespace duset {
 
+// Verse page 1's controls, in the order of its description: the title, the
+// 32 half-lines of the verses of remainders 1 to 7, row by row and left to
+// right, and the button to the next page.
+enum class VersePage1Control { Title, FirstVerse, LastVerse = FirstVerse + 31, NextPage };
+
 // Verse page 1: the verses of remainders 1 to 7.
 class Form5 final : public Screen {
 public:

@@ -85,7 +85,14 @@ constexpr ScreenDescription Description{
     .controls = Controls,
 };
 
+using enum VersePage2Control;
+
 } // namespace
+
+constexpr std::span<const Control> describedBy(VersePage2Control)
+{
+    return describing<BackToMenu>(Controls);
+}
 
 Form6::Form6(ScreenRegistry &screens)
     : Screen(screens, VersePage2, Description)
@@ -94,8 +101,8 @@ Form6::Form6(ScreenRegistry &screens)
 
 void Form6::connectHandlers()
 {
-    onClick("Command1", [this] { Command1_Click(); });
-    onClick("Command2", [this] { Command2_Click(); });
+    onClick<PreviousPage>([this] { Command1_Click(); });
+    onClick<BackToMenu>([this] { Command2_Click(); });
 }
 
 void Form6::Command1_Click()

@@ -7,6 +7,11 @@
 
 namespace duset {
 
+// Verse page 2's controls, in the order of its description: the title, the
+// 28 half-lines of the verses of remainders 8 to 10 and of the closing
+// stanzas, row by row and left to right, and the two buttons.
+enum class VersePage2Control { Title, FirstVerse, LastVerse = FirstVerse + 27, PreviousPage, BackToMenu };
+
 // Verse page 2: the verses of remainders 8 to 10 and the closing stanzas.
 class Form6 final : public Screen {
 public:

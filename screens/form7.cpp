@@ -9,15 +9,15 @@
 #include "look.h"
 #include "screens.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QRadioButton>
+#include <QStringList>
+
+#include <span>
 
 namespace duset {
 
 namespace {
+
+using enum DateControl;
 
 // The first Buddhist Era year that began on 1 January.
 constexpr int OldNewYearEnded = 2484;
@@ -67,39 +67,39 @@ constexpr Control button(std::string_view name, int left, int tabIndex, QStringV
 // table is an estimate and says so. Early in the year two animal years
 // compete and the person chooses one.
 constexpr Control Controls[] = {
-    title(0, 7800, 0, u"หาวัน เดือน ปีเกิด จากวันเกิด"),
-    rowLabel("Label2", 840, 1, u"&วัน"),
+    title(0, 7800, 0, u"หาวัน เดือน ปีเกิด จากวันเกิด", "title"),
+    rowLabel("dayCaption", 840, 1, u"&วัน"),
     {.kind = TextBox,
-        .name = "Text1",
+        .name = "dayField",
         .left = 1440,
         .top = 840,
         .width = 855,
         .height = 330,
         .tabIndex = 2,
         .maxLength = 2},
-    rowLabel("Label3", 1320, 3, u"เ&ดือน"),
+    rowLabel("monthCaption", 1320, 3, u"เ&ดือน"),
     {.kind = DropDownList,
-        .name = "Combo1",
+        .name = "monthList",
         .left = 1440,
         .top = 1320,
         .width = 2535,
         .height = 330,
         .tabIndex = 4,
         .items = MonthItems},
-    rowLabel("Label4", 1800, 5, u"ปี &พ.ศ."),
+    rowLabel("yearCaption", 1800, 5, u"ปี &พ.ศ."),
     {.kind = TextBox,
-        .name = "Text2",
+        .name = "yearField",
         .left = 1440,
         .top = 1800,
         .width = 855,
         .height = 330,
         .tabIndex = 6,
         .maxLength = 4},
-    line("Label5", 2400, 1845, 1800, 7, White),
-    line("Check1", 240, 2340, 7320, 8, White, u"เกิดหลังเที่ยงคืน ก่อน 6 โมงเ&ช้า", CheckBox),
-    line("Label6", 240, 2640, 7320, 9, Orange, u"นับแบบไทย วันใหม่เริ่มตอนรุ่งเช้า: เกิดก่อน 06:00 นับเป็นวันก่อนหน้า"),
+    line("commonEraYear", 2400, 1845, 1800, 7, White),
+    line("beforeDawn", 240, 2340, 7320, 8, White, u"เกิดหลังเที่ยงคืน ก่อน 6 โมงเ&ช้า", CheckBox),
+    line("dawnNote", 240, 2640, 7320, 9, Orange, u"นับแบบไทย วันใหม่เริ่มตอนรุ่งเช้า: เกิดก่อน 06:00 นับเป็นวันก่อนหน้า"),
     {.kind = Label,
-        .name = "Label7",
+        .name = "status",
         .text = AskForTheDate,
         .left = 240,
         .top = 3060,
@@ -110,20 +110,20 @@ constexpr Control Controls[] = {
         .backColor = PaleYellow,
         .alignment = Alignment::Centre,
         .tabIndex = 10},
-    rowLabel("Label8", 3480, 11, u"วัน"),
-    line("Label11", 1440, 3480, 6120, 12, White),
-    rowLabel("Label9", 3840, 13, u"เดือน"),
-    line("Label12", 1440, 3840, 6120, 14, White),
-    rowLabel("Label10", 4200, 15, u"ปีเกิด"),
-    line("Label13", 1440, 4200, 6120, 16, White),
-    rowLabel("Label15", 4560, 17, u"จันทรคติ"),
-    line("Label16", 1440, 4560, 6120, 18, White),
-    line("Label17", 240, 4920, 7320, 19, Orange, u"ก่อน พ.ศ. 2457 วันทางจันทรคติเป็นเพียงค่าประมาณ"),
-    line("Option1", 240, 5220, 7320, 20, White, {}, OptionButton),
-    line("Option2", 240, 5520, 7320, 21, White, {}, OptionButton),
-    line("Label14", 240, 5820, 7320, 22, Orange, u"ถ้าสูติบัตรระบุปีนักษัตรไว้ ให้เลือกตามสูติบัตร"),
-    button("Command1", 4080, 23, u"&นำไปทำนาย"),
-    button("Command2", 5880, 24, u"&กลับ"),
+    rowLabel("foundWeekdayCaption", 3480, 11, u"วัน"),
+    line("foundWeekday", 1440, 3480, 6120, 12, White),
+    rowLabel("foundMonthCaption", 3840, 13, u"เดือน"),
+    line("foundMonth", 1440, 3840, 6120, 14, White),
+    rowLabel("foundYearCaption", 4200, 15, u"ปีเกิด"),
+    line("foundYear", 1440, 4200, 6120, 16, White),
+    rowLabel("lunarCaption", 4560, 17, u"จันทรคติ"),
+    line("lunarDate", 1440, 4560, 6120, 18, White),
+    line("estimateNote", 240, 4920, 7320, 19, Orange, u"ก่อน พ.ศ. 2457 วันทางจันทรคติเป็นเพียงค่าประมาณ"),
+    line("civilYear", 240, 5220, 7320, 20, White, {}, OptionButton),
+    line("traditionalYear", 240, 5520, 7320, 21, White, {}, OptionButton),
+    line("certificateNote", 240, 5820, 7320, 22, Orange, u"ถ้าสูติบัตรระบุปีนักษัตรไว้ ให้เลือกตามสูติบัตร"),
+    button("handOver", 4080, 23, u"&นำไปทำนาย"),
+    button("back", 5880, 24, u"&กลับ"),
 };
 
 constexpr ScreenDescription Description{
@@ -204,6 +204,11 @@ QString dayAndMonth(std::chrono::sys_days day)
 
 } // namespace
 
+constexpr std::span<const Control> describedBy(DateControl)
+{
+    return describing<DateControl::Back>(Controls);
+}
+
 Form7::Form7(ScreenRegistry &screens)
     : Screen(screens, DateScreen, Description)
 {
@@ -217,38 +222,35 @@ void Form7::openedFrom(ScreenId origin, const EntryTexts &entryTexts)
 
 void Form7::Form_Load()
 {
-    // The result lines start two pixels in: the tail of a letter such as ป
-    // reaches left of where the text begins and would be cut by the label.
-    for (const char *name : {"Label11", "Label12", "Label13", "Label16"})
-        control<QLabel>(name)->setContentsMargins(2, 0, 0, 0);
     Fields_Change();
     m_spoken = whatTheScreenSays();
 }
 
 void Form7::connectHandlers()
 {
-    onClick("Command1", [this] { Command1_Click(); });
-    onClick("Command2", [this] { Command2_Click(); });
+    onClick<HandOver>([this] { handOver_Click(); });
+    onClick<Back>([this] { back_Click(); });
     // A click that an access key left pending can toggle a choice after the
     // hand-over has unloaded this window: only the loaded window's fields
     // are read.
-    for (const char *name : {"Text1", "Text2"}) {
-        onTextChange(name, [this] { Fields_Change(); });
-        onRefusal(name, [this, name] { Field_Refused(name); });
-    }
-    onChoice("Combo1", [this] { Fields_Change(); });
-    for (const char *name : {"Check1", "Option1", "Option2"})
-        onToggle(name, [this] { Fields_Change(); });
+    onTextChange<DayField>([this] { Fields_Change(); });
+    onRefusal<DayField>([this] { Field_Refused(DayField); });
+    onChoice<MonthList>([this] { Fields_Change(); });
+    onTextChange<YearField>([this] { Fields_Change(); });
+    onRefusal<YearField>([this] { Field_Refused(YearField); });
+    onToggle<BeforeDawn>([this] { Fields_Change(); });
+    onToggle<Civil>([this] { Fields_Change(); });
+    onToggle<Traditional>([this] { Fields_Change(); });
 }
 
-void Form7::Command1_Click()
+void Form7::handOver_Click()
 {
     const std::optional<std::size_t> year = chosenYear();
     if (!year) {
         // The line above the results already says what is missing or wrong;
         // the focus goes where it can be mended.
-        control(m_reading ? "Option1" : m_fault)->setFocus(Qt::OtherFocusReason);
-        announce(window(), control<QLabel>("Label7")->text());
+        control(m_reading ? Civil : m_fault).setFocus();
+        announce(window(), control<Status>().text());
         return;
     }
     const EntryTexts items{WeekdayItems[m_reading->weekday].toString(), MonthItems[m_reading->month].toString(),
@@ -258,7 +260,7 @@ void Form7::Command1_Click()
     entryLists(screens()).fillLists(items, EntryLists::Focus::Predict);
 }
 
-void Form7::Command2_Click()
+void Form7::back_Click()
 {
     screens().Unload(DateScreen);
     screens().Show(m_origin);
@@ -268,14 +270,14 @@ void Form7::Command2_Click()
 
 QString Form7::whatTheScreenSays() const
 {
-    QStringList parts{control<QLabel>("Label7")->text()};
-    for (const ScreenWindow::ResultLine &result : window()->resultLines()) {
-        if (!result.line->text().isEmpty())
-            parts << result.caption->text().remove(u'&') + u' ' + result.line->text();
+    QStringList parts{control<Status>().text()};
+    for (const ResultLine &result : resultLines()) {
+        if (const QString line = result.line.text(); !line.isEmpty())
+            parts << result.caption.text().remove(u'&') + u' ' + line;
     }
     // The note that the lunar day is an estimate stands under the results.
-    if (const QWidget *note = control("Label17"); !note->isHidden())
-        parts << control<QLabel>("Label17")->text();
+    if (const LabelHandle note = control<EstimateNote>(); !note.isHidden())
+        parts << note.text();
     return parts.join(u' ');
 }
 
@@ -301,38 +303,38 @@ std::optional<std::size_t> Form7::chosenYear() const
         return std::nullopt;
     if (!m_reading->hasTwoYears())
         return m_reading->civilYear;
-    if (control<QRadioButton>("Option1")->isChecked())
+    if (control<Civil>().isChecked())
         return m_reading->civilYear;
-    if (control<QRadioButton>("Option2")->isChecked())
+    if (control<Traditional>().isChecked())
         return m_reading->traditionalYear;
     return std::nullopt;
 }
 
 void Form7::Fields_Change()
 {
-    const QString dayText = control<QLineEdit>("Text1")->text().trimmed();
+    const QString dayText = control<DayField>().text().trimmed();
     const int day = numberIn(dayText).value_or(0); // 0 where the field holds no day of a month
     const bool hasDay = day >= 1 && day <= 31;
-    const int month = control<QComboBox>("Combo1")->currentIndex() + 1;
-    const QString yearText = control<QLineEdit>("Text2")->text().trimmed();
+    const int month = control<MonthList>().currentIndex() + 1;
+    const QString yearText = control<YearField>().text().trimmed();
     const std::optional<int> year = numberIn(yearText);
-    const bool beforeDawn = control<QCheckBox>("Check1")->isChecked();
+    const bool beforeDawn = control<BeforeDawn>().isChecked();
 
     const bool yearInRange = year && *year >= FirstBuddhistYear && *year <= LastBuddhistYear;
-    control<QLabel>("Label5")->setText(
+    control<CommonEraYear>().setText(
         yearInRange ? QStringLiteral("ค.ศ. ") + QString::number(*year - BuddhistEraOffset) : QString());
 
     QString status;
     std::optional<BirthReading> reading;
-    m_fault = !hasDay ? "Text1" : month == 0 ? "Combo1" : "Text2";
+    m_fault = !hasDay ? DayField : month == 0 ? MonthList : YearField;
     if (!dayText.isEmpty() && !hasDay) {
         status = NoDay.toString();
     } else if (!yearText.isEmpty() && !year) {
         status = NoYear.toString();
-        m_fault = "Text2";
+        m_fault = YearField;
     } else if (yearText.size() == 4 && !yearInRange) {
         status = QStringLiteral("รับเฉพาะปี พ.ศ. %1 ถึง %2").arg(FirstBuddhistYear).arg(LastBuddhistYear);
-        m_fault = "Text2";
+        m_fault = YearField;
     } else if (!hasDay || month == 0 || yearText.size() < 4) {
         status = AskForTheDate.toString();
     } else {
@@ -343,33 +345,29 @@ void Form7::Fields_Change()
                          .arg(MonthItems[static_cast<std::size_t>(month - 1)])
                          .arg(*year);
             reading.reset();
-            m_fault = "Text1";
+            m_fault = DayField;
         }
     }
 
     // A new pair of animal years asks for a new choice.
-    auto *civil = control<QRadioButton>("Option1");
-    auto *traditional = control<QRadioButton>("Option2");
+    const ChoiceHandle civil = control<Civil>();
+    const ChoiceHandle traditional = control<Traditional>();
     const bool samePair = reading && m_reading && reading->hasTwoYears() && m_reading->hasTwoYears()
         && reading->civilYear == m_reading->civilYear && reading->traditionalYear == m_reading->traditionalYear;
     m_reading = reading;
     if (!samePair) {
-        for (QRadioButton *option : {civil, traditional}) {
-            const QSignalBlocker quiet(option);
-            option->setAutoExclusive(false);
-            option->setChecked(false);
-            option->setAutoExclusive(true);
-        }
+        civil.clear();
+        traditional.clear();
     }
     const bool twoYears = m_reading && m_reading->hasTwoYears();
     if (twoYears) {
-        civil->setText(QStringLiteral("นับแบบ&สากล ปีเปลี่ยน 1 มกราคม: ") + YearItems[m_reading->civilYear].toString());
-        traditional->setText(
+        civil.setText(QStringLiteral("นับแบบ&สากล ปีเปลี่ยน 1 มกราคม: ") + YearItems[m_reading->civilYear].toString());
+        traditional.setText(
             QStringLiteral("นับแบบไ&ทย ปีเปลี่ยนวันขึ้น 1 ค่ำ เดือน 5 (%1): ").arg(dayAndMonth(m_reading->fifthMonth))
             + YearItems[m_reading->traditionalYear].toString());
     }
-    for (const char *name : {"Option1", "Option2", "Label14"})
-        control(name)->setVisible(twoYears);
+    for (const DateControl part : {Civil, Traditional, CertificateNote})
+        control(part).setVisible(twoYears);
 
     const std::optional<std::size_t> chosen = chosenYear();
     // Until 2484 the Buddhist Era year began on 1 April, so a paper from then
@@ -379,22 +377,22 @@ void Form7::Fields_Change()
     else if (m_reading)
         status = twoYears && !chosen ? QStringLiteral("เกิดต้นปี จึงนับปีนักษัตรได้สองแบบ: เลือกด้านล่าง")
                                      : QStringLiteral("ครบแล้ว: กดปุ่ม %1").arg(QStringView(u"นำไปทำนาย"));
-    control<QLabel>("Label7")->setText(status);
-    control<QLabel>("Label11")->setText(m_reading ? WeekdayItems[m_reading->weekday].toString() : QString());
-    control<QLabel>("Label12")->setText(m_reading ? MonthItems[m_reading->month].toString() : QString());
-    control<QLabel>("Label13")->setText(chosen ? YearItems[*chosen].toString()
-            : twoYears                         ? QStringLiteral("(เลือกด้านล่าง)")
-                                               : QString());
-    control<QLabel>("Label16")->setText(m_reading ? lunarDateLine(*m_reading) : QString());
-    control("Label17")->setVisible(m_reading && !m_reading->lunar.exact);
+    control<Status>().setText(status);
+    control<FoundWeekday>().setText(m_reading ? WeekdayItems[m_reading->weekday].toString() : QString());
+    control<FoundMonth>().setText(m_reading ? MonthItems[m_reading->month].toString() : QString());
+    control<FoundYear>().setText(chosen ? YearItems[*chosen].toString()
+            : twoYears                  ? QStringLiteral("(เลือกด้านล่าง)")
+                                        : QString());
+    control<Lunar>().setText(m_reading ? lunarDateLine(*m_reading) : QString());
+    control<EstimateNote>().setVisible(m_reading && !m_reading->lunar.exact);
     sayWhatChanged();
 }
 
-void Form7::Field_Refused(const char *field)
+void Form7::Field_Refused(DateControl field)
 {
     Fields_Change();
     m_fault = field;
-    control<QLabel>("Label7")->setText((std::string_view(field) == "Text1" ? NoDay : NoYear).toString());
+    control<Status>().setText((field == DayField ? NoDay : NoYear).toString());
 }
 
 } // namespace duset

@@ -16,6 +16,36 @@
 
 namespace duset {
 
+// The birth-date screen's controls, in the order of its description, named
+// by their roles as the program names them.
+enum class DateControl {
+    Title,
+    DayCaption,
+    DayField,
+    MonthCaption,
+    MonthList,
+    YearCaption,
+    YearField,
+    CommonEraYear, // the year of the common era, beside the year field
+    BeforeDawn,
+    DawnNote,
+    Status, // what is missing or wrong, or that the date is whole
+    FoundWeekdayCaption,
+    FoundWeekday,
+    FoundMonthCaption,
+    FoundMonth,
+    FoundYearCaption,
+    FoundYear,
+    LunarCaption,
+    Lunar, // the date in the lunar calendar
+    EstimateNote,
+    Civil, // the animal year counted from 1 January
+    Traditional, // the animal year counted from the fifth lunar month
+    CertificateNote,
+    HandOver,
+    Back,
+};
+
 // The birth-date screen: finds the weekday, month and animal year of a date
 // of birth, as the items of the entry screen's lists, and hands them over;
 // and shows the date in the Thai lunar calendar.
@@ -32,17 +62,17 @@ protected:
 private:
     // Use these to predict: unloads this screen and shows the entry screen
     // with the three items chosen and the focus on predict.
-    void Command1_Click();
+    void handOver_Click();
     // Return: unloads this screen and goes back where it was opened from,
     // changing nothing there.
-    void Command2_Click();
+    void back_Click();
     // Reads the fields after every change and shows the results or what is
     // wrong with the date.
     void Fields_Change();
     // A field refused what the person typed, pasted or dropped into it, and
     // kept its text: the line above the results says what the field takes
     // until the next change.
-    void Field_Refused(const char *field);
+    void Field_Refused(DateControl field);
 
     // The line above the results and every result line that holds
     // something, with its caption: what a screen reader says of the results.
@@ -56,7 +86,7 @@ private:
 
     ScreenId m_origin = MainMenu;
     EntryTexts m_entryTexts;
-    const char *m_fault = "Text1"; // the field to mend before the hand-over
+    DateControl m_fault = DateControl::DayField; // the field to mend before the hand-over
     std::optional<BirthReading> m_reading; // of a whole, valid date
     QString m_spoken; // what a screen reader last heard of the results
 };

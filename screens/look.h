@@ -58,10 +58,10 @@ constexpr Control periwinkleButton(std::string_view name, int left, int top, int
 
 // The title across the top of a reference screen, centred on the label's
 // whole width, which may run past the window's edges.
-constexpr Control title(int left, int width, int tabIndex, QStringView text)
+constexpr Control title(int left, int width, int tabIndex, QStringView text, std::string_view name = "Label1")
 {
     return {.kind = Control::Kind::Label,
-        .name = "Label1",
+        .name = name,
         .text = text,
         .left = left,
         .top = 0,

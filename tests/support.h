@@ -83,7 +83,7 @@ public:
     template<typename Widget = QWidget> Widget *control(ScreenId id, std::string_view name) const
     {
         const Screen *screen = screens.peek(id);
-        return screen ? screen->control<Widget>(name) : nullptr;
+        return screen && screen->window() ? qobject_cast<Widget *>(screen->window()->control(name)) : nullptr;
     }
 
     // The texts of the entry screen's day, month and year lists while it is
@@ -302,7 +302,7 @@ inline std::vector<ShownText> textsOf(const Screen &screen)
 {
     std::vector<ShownText> texts;
     for (const Control &control : screen.description().controls) {
-        QWidget *widget = screen.control(control.name);
+        QWidget *widget = screen.window()->control(control.name);
         const QString name = toQString(control.name);
         const QString text = control.text.toString();
         switch (control.kind) {

@@ -112,12 +112,12 @@ ScreenWindow *openDateScreen(const Program &program)
 
 void enterDate(const Program &program, const QString &day, int month, const QString &year)
 {
-    typeText(program.control(DateScreen, "Text1"), day);
-    auto *months = program.control<QComboBox>(DateScreen, "Combo1");
+    typeText(program.control(DateScreen, "dayField"), day);
+    auto *months = program.control<QComboBox>(DateScreen, "monthList");
     months->setFocus();
     for (int i = 0; i < month; ++i)
         QTest::keyClick(months, Qt::Key_Down);
-    typeText(program.control(DateScreen, "Text2"), year);
+    typeText(program.control(DateScreen, "yearField"), year);
 }
 
 } // namespace
@@ -333,7 +333,7 @@ void TestAccessibility::aListWithoutAFieldCarriesItsItem()
 {
     Program program;
     QVERIFY(openDateScreen(program));
-    auto *list = program.control<QComboBox>(DateScreen, "Combo1");
+    auto *list = program.control<QComboBox>(DateScreen, "monthList");
     QAccessibleInterface *month = accessible(list);
     QCOMPARE(month->role(), QAccessible::ComboBox);
     QCOMPARE(name(list), u"เดือน"_qs);
@@ -365,7 +365,7 @@ void TestAccessibility::anOptionButtonIsChosenBeforeItTakesTheFocus()
     Program program;
     QVERIFY(openDateScreen(program));
     enterDate(program, u"1"_qs, 1, u"2566"_qs); // early in the year: two animals
-    auto *traditional = program.control<QRadioButton>(DateScreen, "Option2");
+    auto *traditional = program.control<QRadioButton>(DateScreen, "traditionalYear");
     QVERIFY(traditional->isVisible());
     std::vector<bool> checkedOnFocus;
     QObject::connect(qApp, &QApplication::focusChanged, traditional, [&](QWidget *, QWidget *now) {
@@ -377,7 +377,7 @@ void TestAccessibility::anOptionButtonIsChosenBeforeItTakesTheFocus()
     QCOMPARE(checkedOnFocus, std::vector<bool>{true});
     // The key clicks the button a moment later, as it clicks any button, so a
     // key pressed before it is handled first.
-    auto *civil = program.control<QRadioButton>(DateScreen, "Option1");
+    auto *civil = program.control<QRadioButton>(DateScreen, "civilYear");
     pressAccessKey(QApplication::focusWidget(), accessKeyOf(civil->text()));
     QVERIFY(!civil->isChecked());
     QVERIFY(traditional->hasFocus());
@@ -403,13 +403,14 @@ void TestAccessibility::resultLinesAreNamedByTheirCaptionsAndReachable()
         return;
     }
     // The weekday, the month and the animal year, beside วัน, เดือน, ปีเกิด.
-    for (const auto &[line, caption] : {std::pair{"Label11", u"วัน"}, {"Label12", u"เดือน"}, {"Label13", u"ปีเกิด"}}) {
+    for (const auto &[line, caption] :
+        {std::pair{"foundWeekday", u"วัน"}, {"foundMonth", u"เดือน"}, {"foundYear", u"ปีเกิด"}}) {
         QVERIFY2(lines.contains(QLatin1String(line)), line);
         QCOMPARE(labelledBy(window->control(line)), QStringList{QString::fromUtf16(caption)});
     }
     // The status line above them and the fields' own labels are no results.
-    QVERIFY(!lines.contains(u"Label7"_qs));
-    QVERIFY(!lines.contains(u"Label5"_qs));
+    QVERIFY(!lines.contains(u"status"_qs));
+    QVERIFY(!lines.contains(u"commonEraYear"_qs));
 }
 
 void TestAccessibility::theDateScreenSaysWhatItFound()
@@ -426,15 +427,15 @@ void TestAccessibility::theDateScreenSaysWhatItFound()
     // Nothing is said twice while nothing changes; each change is said once.
     QCoreApplication::processEvents();
     const qsizetype said = reader.notices.size();
-    program.control<QRadioButton>(DateScreen, "Option2")->click();
+    program.control<QRadioButton>(DateScreen, "traditionalYear")->click();
     QTRY_COMPARE(reader.notices.size(), said + 1);
     QCOMPARE(reader.notices.last(),
         u"ครบแล้ว: กดปุ่ม นำไปทำนาย วัน วันพุธ เดือน เดือนมกราคม(เดือนยี่) ปีเกิด ปีกุน (หมู) จันทรคติ วันพุธ แรม ๑๓ ค่ำ เดือนยี่ ปีกุน"_qs);
-    program.control<QRadioButton>(DateScreen, "Option2")->click();
+    program.control<QRadioButton>(DateScreen, "traditionalYear")->click();
     QCoreApplication::processEvents();
     QCOMPARE(reader.notices.size(), said + 1);
     // The date broken again: the status says what is missing.
-    auto *year = program.control<QLineEdit>(DateScreen, "Text2");
+    auto *year = program.control<QLineEdit>(DateScreen, "yearField");
     year->setFocus();
     QTest::keyClick(year, Qt::Key_Backspace);
     QTRY_COMPARE(reader.notices.last(), u"ใส่วันที่ เลือกเดือน และพิมพ์ปี พ.ศ. ที่เกิด"_qs);
@@ -445,15 +446,15 @@ void TestAccessibility::aRefusedHandOverSaysWhy()
     Program program;
     QVERIFY(openDateScreen(program));
     NoticeListener reader;
-    program.click(DateScreen, "Command1");
+    program.click(DateScreen, "handOver");
     QCOMPARE(program.visibleScreens(), std::vector{DateScreen});
     QCOMPARE(reader.notices, QStringList{u"ใส่วันที่ เลือกเดือน และพิมพ์ปี พ.ศ. ที่เกิด"_qs});
     // A day that no month has: said as it is typed, and again at the refusal.
-    typeText(program.control(DateScreen, "Text1"), u"32"_qs);
-    program.click(DateScreen, "Command1");
+    typeText(program.control(DateScreen, "dayField"), u"32"_qs);
+    program.click(DateScreen, "handOver");
     QTRY_COMPARE(reader.notices.size(), 3);
     QCOMPARE(reader.notices.mid(1), QStringList(2, u"วันที่ต้องเป็นตัวเลข 1 ถึง 31"_qs));
-    QCOMPARE(QApplication::focusWidget(), program.control(DateScreen, "Text1"));
+    QCOMPARE(QApplication::focusWidget(), program.control(DateScreen, "dayField"));
 }
 
 void TestAccessibility::emptyingTheListsIsSaid()

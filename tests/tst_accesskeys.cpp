@@ -161,15 +161,17 @@ const std::vector<Case> &cases()
         {"Help: ห to the date screen", MainMenu, Situation::HelpOpen, {39, u's', u'ห'}, false, onlyOnView(DateScreen)},
         {"Help: บ to About", MainMenu, Situation::HelpOpen, {34, u'[', u'บ'}, false, messageTitled(u"เกี่ยวกับ duset"_qs)},
         {"Help: ย to About Qt", MainMenu, Situation::HelpOpen, {33, u'p', u'ย'}, false, messageTitled(u"About Qt"_qs)},
-        {"date: ว to the day", DateScreen, Situation::Screen, {47, u';', u'ว'}, true, focusOn(DateScreen, "Text1")},
-        {"date: ด to the month", DateScreen, Situation::Screen, {41, u'f', u'ด'}, true, focusOn(DateScreen, "Combo1")},
-        {"date: พ to the year", DateScreen, Situation::Screen, {27, u'r', u'พ'}, true, focusOn(DateScreen, "Text2")},
+        {"date: ว to the day", DateScreen, Situation::Screen, {47, u';', u'ว'}, true, focusOn(DateScreen, "dayField")},
+        {"date: ด to the month", DateScreen, Situation::Screen, {41, u'f', u'ด'}, true,
+            focusOn(DateScreen, "monthList")},
+        {"date: พ to the year", DateScreen, Situation::Screen, {27, u'r', u'พ'}, true,
+            focusOn(DateScreen, "yearField")},
         {"date: ช ticks before dawn", DateScreen, Situation::Screen, {21, u'=', u'ช'}, true,
-            checked(DateScreen, "Check1")},
+            checked(DateScreen, "beforeDawn")},
         {"date: ส chooses the civil year", DateScreen, Situation::EarlyYearDate, {46, u'l', u'ส'}, true,
-            checked(DateScreen, "Option1")},
+            checked(DateScreen, "civilYear")},
         {"date: ท chooses the traditional year", DateScreen, Situation::EarlyYearDate, {58, u'm', u'ท'}, true,
-            checked(DateScreen, "Option2")},
+            checked(DateScreen, "traditionalYear")},
         {"date: น hands over", DateScreen, Situation::WholeDate, {32, u'o', u'น'}, true, onlyOnView(EntryScreen)},
         {"date: ก goes back", DateScreen, Situation::Screen, {40, u'd', u'ก'}, true, onlyOnView(MainMenu)},
         {"history: ว to the order", HistoryScreen, Situation::Screen, {47, u';', u'ว'}, true, onlyOnView(OrderScreen)},
@@ -363,10 +365,10 @@ void TestAccessKeys::prepare(const Program &program, Situation situation)
     case Situation::EarlyYearDate:
     case Situation::WholeDate: {
         const bool early = situation == Situation::EarlyYearDate;
-        program.control<QLineEdit>(DateScreen, "Text1")->setText(early ? u"1"_qs : u"15"_qs);
-        program.control<QComboBox>(DateScreen, "Combo1")->setCurrentIndex(early ? 0 : 5);
-        program.control<QLineEdit>(DateScreen, "Text2")->setText(u"2530"_qs);
-        QCOMPARE(program.control(DateScreen, "Option1")->isVisible(), early);
+        program.control<QLineEdit>(DateScreen, "dayField")->setText(early ? u"1"_qs : u"15"_qs);
+        program.control<QComboBox>(DateScreen, "monthList")->setCurrentIndex(early ? 0 : 5);
+        program.control<QLineEdit>(DateScreen, "yearField")->setText(u"2530"_qs);
+        QCOMPARE(program.control(DateScreen, "civilYear")->isVisible(), early);
         break;
     }
     }
@@ -414,9 +416,9 @@ void TestAccessKeys::altChordTypesNothing_data()
         QTest::addRow("%s, year list, ย", name.constData())
             << layout << EntryScreen << u"Combo3"_qs << 33u << u"p"_qs << u"ย"_qs;
         QTest::addRow("%s, day field, ฟ", name.constData())
-            << layout << DateScreen << u"Text1"_qs << 38u << u"a"_qs << u"ฟ"_qs;
+            << layout << DateScreen << u"dayField"_qs << 38u << u"a"_qs << u"ฟ"_qs;
         QTest::addRow("%s, month list, เ", name.constData())
-            << layout << DateScreen << u"Combo1"_qs << 42u << u"g"_qs << u"เ"_qs;
+            << layout << DateScreen << u"monthList"_qs << 42u << u"g"_qs << u"เ"_qs;
     });
 }
 

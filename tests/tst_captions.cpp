@@ -173,10 +173,10 @@ void TestCaptions::theDateScreensLinesShowWhole()
     QFETCH(QString, year);
     Program program;
     openScreen(program, DateScreen);
-    typeText(program.control(DateScreen, "Text1"), day);
-    program.control<QComboBox>(DateScreen, "Combo1")->setCurrentIndex(month - 1);
-    typeText(program.control(DateScreen, "Text2"), year);
-    QVERIFY(!program.control<QLabel>(DateScreen, "Label16")->text().isEmpty());
+    typeText(program.control(DateScreen, "dayField"), day);
+    program.control<QComboBox>(DateScreen, "monthList")->setCurrentIndex(month - 1);
+    typeText(program.control(DateScreen, "yearField"), year);
+    QVERIFY(!program.control<QLabel>(DateScreen, "lunarDate")->text().isEmpty());
     const int captions = checkCaptionsOf(program, DateScreen);
     QVERIFY(captions >= 14);
 }

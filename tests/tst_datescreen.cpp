@@ -35,17 +35,22 @@ public:
 
     ScreenWindow *window() const { return Program::window(DateScreen); }
     ScreenWindow *window(ScreenId id) const { return Program::window(id); }
-    QLineEdit *day() const { return control<QLineEdit>(DateScreen, "Text1"); }
-    QComboBox *month() const { return control<QComboBox>(DateScreen, "Combo1"); }
-    QLineEdit *year() const { return control<QLineEdit>(DateScreen, "Text2"); }
-    QCheckBox *beforeDawn() const { return control<QCheckBox>(DateScreen, "Check1"); }
-    QRadioButton *option(int n) const { return control<QRadioButton>(DateScreen, "Option" + std::to_string(n)); }
-    QAbstractButton *button(int n) const { return control<QAbstractButton>(DateScreen, "Command" + std::to_string(n)); }
+    QLineEdit *day() const { return control<QLineEdit>(DateScreen, "dayField"); }
+    QComboBox *month() const { return control<QComboBox>(DateScreen, "monthList"); }
+    QLineEdit *year() const { return control<QLineEdit>(DateScreen, "yearField"); }
+    QCheckBox *beforeDawn() const { return control<QCheckBox>(DateScreen, "beforeDawn"); }
+    // 1: the animal year of the civil count; 2: that of the traditional one.
+    QRadioButton *option(int n) const
+    {
+        return control<QRadioButton>(DateScreen, n == 1 ? "civilYear" : "traditionalYear");
+    }
+    QAbstractButton *handOver() const { return control<QAbstractButton>(DateScreen, "handOver"); }
+    QAbstractButton *back() const { return control<QAbstractButton>(DateScreen, "back"); }
     QString text(const char *label) const { return control<QLabel>(DateScreen, label)->text(); }
-    QString status() const { return text("Label7"); }
-    QStringList results() const { return {text("Label11"), text("Label12"), text("Label13")}; }
-    QString lunarDate() const { return text("Label16"); }
-    bool saysItIsAnEstimate() const { return control<QLabel>(DateScreen, "Label17")->isVisible(); }
+    QString status() const { return text("status"); }
+    QStringList results() const { return {text("foundWeekday"), text("foundMonth"), text("foundYear")}; }
+    QString lunarDate() const { return text("lunarDate"); }
+    bool saysItIsAnEstimate() const { return control<QLabel>(DateScreen, "estimateNote")->isVisible(); }
 
     // Types the day and the year and picks the month (1 to 12, 0 for none)
     // from the keyboard.
@@ -172,7 +177,7 @@ void TestDateScreen::typingShowsTheThreeItems()
         QTest::mouseClick(screen.beforeDawn(), Qt::LeftButton, {}, QPoint(5, screen.beforeDawn()->height() / 2));
     QCOMPARE(screen.beforeDawn()->isChecked(), beforeDawn);
     QCOMPARE(screen.results(), results);
-    QCOMPARE(screen.text("Label5"), christianEra);
+    QCOMPARE(screen.text("commonEraYear"), christianEra);
     QCOMPARE(screen.option(1)->isVisible(), results[2].startsWith(u'('));
     QVERIFY(screen.messages.empty());
 }
@@ -183,7 +188,7 @@ void TestDateScreen::earlyYearsWarnOfTheOldNewYear()
     // then was 10 February 1940, which this count calls 2483.
     OpenDateScreen screen;
     screen.enter(u"10"_qs, 2, u"2482"_qs);
-    QCOMPARE(screen.text("Label5"), u"ค.ศ. 1939"_qs);
+    QCOMPARE(screen.text("commonEraYear"), u"ค.ศ. 1939"_qs);
     QVERIFY(screen.status().contains(u"2484"));
     screen.month()->setCurrentIndex(3); // from April on, both counts agree
     QVERIFY(!screen.status().contains(u"2484"));
@@ -275,7 +280,7 @@ void TestDateScreen::beforeTheCalendarsTableTheDateIsAnEstimate()
         screen.beforeDawn()->click();
     QVERIFY(!screen.lunarDate().isEmpty());
     QCOMPARE(screen.saysItIsAnEstimate(), estimate);
-    QVERIFY(screen.text("Label17").contains(u"2457"));
+    QVERIFY(screen.text("estimateNote").contains(u"2457"));
     screen.year()->clear();
     QVERIFY(!screen.saysItIsAnEstimate());
 }
@@ -289,12 +294,12 @@ void TestDateScreen::fieldsReadWhatTheyKeep_data()
     const QStringList wednesday{u"วันพุธ"_qs, u"เดือนมกราคม(เดือนยี่)"_qs, u"(เลือกด้านล่าง)"_qs};
     // The spaces around a number are not read, so they do not count
     // towards the field's two or four characters.
-    QTest::newRow("a year pasted with a space before it") << u"Text2"_qs << u" 2539"_qs << u" 2539"_qs << wednesday;
-    QTest::newRow("a year pasted between spaces") << u"Text2"_qs << u"  2539 "_qs << u"  2539 "_qs << wednesday;
-    QTest::newRow("a day pasted with a space before it") << u"Text1"_qs << u" 17"_qs << u" 17"_qs << wednesday;
-    QTest::newRow("a day in Thai digits, pasted") << u"Text1"_qs << u"๑๗ "_qs << u"๑๗ "_qs << wednesday;
+    QTest::newRow("a year pasted with a space before it") << u"yearField"_qs << u" 2539"_qs << u" 2539"_qs << wednesday;
+    QTest::newRow("a year pasted between spaces") << u"yearField"_qs << u"  2539 "_qs << u"  2539 "_qs << wednesday;
+    QTest::newRow("a day pasted with a space before it") << u"dayField"_qs << u" 17"_qs << u" 17"_qs << wednesday;
+    QTest::newRow("a day in Thai digits, pasted") << u"dayField"_qs << u"๑๗ "_qs << u"๑๗ "_qs << wednesday;
     // A character outside the basic plane is one character, whole.
-    QTest::newRow("a digit of another plane") << u"Text1"_qs << u"1𝟟"_qs << u"1𝟟"_qs << QStringList(3);
+    QTest::newRow("a digit of another plane") << u"dayField"_qs << u"1𝟟"_qs << u"1𝟟"_qs << QStringList(3);
 }
 
 void TestDateScreen::fieldsReadWhatTheyKeep()
@@ -311,7 +316,7 @@ void TestDateScreen::fieldsReadWhatTheyKeep()
     QCOMPARE(target->text(), kept);
     QCOMPARE(screen.results(), results);
     if (!results[0].isEmpty())
-        QCOMPARE(screen.text("Label5"), u"ค.ศ. 1996"_qs);
+        QCOMPARE(screen.text("commonEraYear"), u"ค.ศ. 1996"_qs);
 }
 
 void TestDateScreen::fieldsRefuseWhatTheyCannotKeep_data()
@@ -322,30 +327,30 @@ void TestDateScreen::fieldsRefuseWhatTheyCannotKeep_data()
     QTest::addColumn<QString>("kept"); // what the field holds afterwards
     // Figures that are not the digits 0 to 9 or ๐ to ๙ are kept and said to
     // be no number, as letters are.
-    QTest::newRow("circled digits") << u"Text1"_qs << Way::Typed << u"①②"_qs << u"①②"_qs;
-    QTest::newRow("raised digits in the day") << u"Text1"_qs << Way::Typed << u"¹²"_qs << u"¹²"_qs;
-    QTest::newRow("raised digits in the year") << u"Text2"_qs << Way::Typed << u"²⁵³⁹"_qs << u"²⁵³⁹"_qs;
-    QTest::newRow("full-width digits") << u"Text2"_qs << Way::Pasted << u"２５３９"_qs << u"２５３９"_qs;
-    QTest::newRow("Arabic-Indic digits") << u"Text2"_qs << Way::Pasted << u"٢٥٣٩"_qs << u"٢٥٣٩"_qs;
-    QTest::newRow("Lao digits") << u"Text1"_qs << Way::Pasted << u"໑໗"_qs << u"໑໗"_qs;
+    QTest::newRow("circled digits") << u"dayField"_qs << Way::Typed << u"①②"_qs << u"①②"_qs;
+    QTest::newRow("raised digits in the day") << u"dayField"_qs << Way::Typed << u"¹²"_qs << u"¹²"_qs;
+    QTest::newRow("raised digits in the year") << u"yearField"_qs << Way::Typed << u"²⁵³⁹"_qs << u"²⁵³⁹"_qs;
+    QTest::newRow("full-width digits") << u"yearField"_qs << Way::Pasted << u"２５３９"_qs << u"２５３９"_qs;
+    QTest::newRow("Arabic-Indic digits") << u"yearField"_qs << Way::Pasted << u"٢٥٣٩"_qs << u"٢٥٣٩"_qs;
+    QTest::newRow("Lao digits") << u"dayField"_qs << Way::Pasted << u"໑໗"_qs << u"໑໗"_qs;
     // Control characters and halves of characters are refused whole.
-    QTest::newRow("a NUL in the year") << u"Text2"_qs << Way::Pasted << u"25"_qs + QChar(0) + u"39"_qs << QString();
-    QTest::newRow("a NUL alone") << u"Text1"_qs << Way::Pasted << QString(QChar(0)) << QString();
-    QTest::newRow("a line feed after the year") << u"Text2"_qs << Way::Pasted << u"2539\n"_qs << QString();
-    QTest::newRow("a tab") << u"Text1"_qs << Way::Pasted << u"1\t7"_qs << QString();
-    QTest::newRow("a bell") << u"Text1"_qs << Way::Pasted << u"\a"_qs << QString();
-    QTest::newRow("a C1 control") << u"Text2"_qs << Way::Pasted << u"25\u008539"_qs << QString();
+    QTest::newRow("a NUL in the year") << u"yearField"_qs << Way::Pasted << u"25"_qs + QChar(0) + u"39"_qs << QString();
+    QTest::newRow("a NUL alone") << u"dayField"_qs << Way::Pasted << QString(QChar(0)) << QString();
+    QTest::newRow("a line feed after the year") << u"yearField"_qs << Way::Pasted << u"2539\n"_qs << QString();
+    QTest::newRow("a tab") << u"dayField"_qs << Way::Pasted << u"1\t7"_qs << QString();
+    QTest::newRow("a bell") << u"dayField"_qs << Way::Pasted << u"\a"_qs << QString();
+    QTest::newRow("a C1 control") << u"yearField"_qs << Way::Pasted << u"25\u008539"_qs << QString();
     QTest::newRow("an escape from an input method")
-        << u"Text2"_qs << Way::FromAnInputMethod << QChar(0x1b) + u"2539"_qs << QString();
-    QTest::newRow("a zero-width space") << u"Text2"_qs << Way::Pasted << u"2539\u200b"_qs << QString();
-    QTest::newRow("half of a character") << u"Text1"_qs << Way::Pasted << QString(QChar(0xD835)) << QString();
-    QTest::newRow("the other half") << u"Text1"_qs << Way::Pasted << u"1"_qs + QChar(0xDFDF) << QString();
+        << u"yearField"_qs << Way::FromAnInputMethod << QChar(0x1b) + u"2539"_qs << QString();
+    QTest::newRow("a zero-width space") << u"yearField"_qs << Way::Pasted << u"2539\u200b"_qs << QString();
+    QTest::newRow("half of a character") << u"dayField"_qs << Way::Pasted << QString(QChar(0xD835)) << QString();
+    QTest::newRow("the other half") << u"dayField"_qs << Way::Pasted << u"1"_qs + QChar(0xDFDF) << QString();
     QTest::newRow("halves in the wrong order")
-        << u"Text2"_qs << Way::FromAnInputMethod << QString(QChar(0xDFDF)) + QChar(0xD835) << QString();
+        << u"yearField"_qs << Way::FromAnInputMethod << QString(QChar(0xDFDF)) + QChar(0xD835) << QString();
     // More than the field reads is refused, not cut.
-    QTest::newRow("a five-digit year") << u"Text2"_qs << Way::Pasted << u"25390"_qs << QString();
-    QTest::newRow("a third digit of the day") << u"Text1"_qs << Way::Typed << u"123"_qs << u"12"_qs;
-    QTest::newRow("a day and a character of another plane") << u"Text1"_qs << Way::Pasted << u"12𝟟"_qs << QString();
+    QTest::newRow("a five-digit year") << u"yearField"_qs << Way::Pasted << u"25390"_qs << QString();
+    QTest::newRow("a third digit of the day") << u"dayField"_qs << Way::Typed << u"123"_qs << u"12"_qs;
+    QTest::newRow("a day and a character of another plane") << u"dayField"_qs << Way::Pasted << u"12𝟟"_qs << QString();
 }
 
 void TestDateScreen::fieldsRefuseWhatTheyCannotKeep()
@@ -355,7 +360,7 @@ void TestDateScreen::fieldsRefuseWhatTheyCannotKeep()
     QFETCH(QString, text);
     QFETCH(QString, kept);
     OpenDateScreen screen;
-    const bool isDay = field == u"Text1";
+    const bool isDay = field == u"dayField";
     const QString message = isDay ? u"วันที่ต้องเป็นตัวเลข 1 ถึง 31"_qs : u"ปีเกิดต้องเป็นตัวเลข พ.ศ. เช่น 2530"_qs;
     // The other field filled in, the month not yet chosen.
     screen.enter(isDay ? QString() : u"17"_qs, 0, isDay ? u"2539"_qs : QString());
@@ -365,7 +370,7 @@ void TestDateScreen::fieldsRefuseWhatTheyCannotKeep()
     QCOMPARE(screen.status(), message);
     QCOMPARE(screen.results(), QStringList(3));
     // The hand-over leads to the field; the next good text mends it.
-    screen.click(DateScreen, "Command1");
+    screen.click(DateScreen, "handOver");
     QCOMPARE(screen.visibleScreens(), std::vector{DateScreen});
     QCOMPARE(screen.window()->focusWidget(), target);
     target->clear();
@@ -379,7 +384,7 @@ void TestDateScreen::fieldsRefuseWhatTheyCannotKeep()
 void TestDateScreen::titleCaptionAndMenuNameTheScreenAlike()
 {
     OpenDateScreen screen;
-    const QString title = screen.text("Label1");
+    const QString title = screen.text("title");
     QCOMPARE(screen.window()->windowTitle(), title);
     QString entry = screen.window(MainMenu)->menuEntry("dates")->text();
     entry.remove(u'&');
@@ -395,22 +400,23 @@ void TestDateScreen::badDatesAreSaidOnTheScreen_data()
     QTest::addColumn<QString>("fieldToMend");
     const QString range = u"รับเฉพาะปี พ.ศ. 2400 ถึง 2600"_qs;
     const QString prompt = u"ใส่วันที่ เลือกเดือน และพิมพ์ปี พ.ศ. ที่เกิด"_qs;
-    QTest::newRow("31 April") << u"31"_qs << 4 << u"2566"_qs << u"ไม่มีวันที่ 31 ในเดือนเมษายน ปี พ.ศ. 2566"_qs << u"Text1"_qs;
+    QTest::newRow("31 April") << u"31"_qs << 4 << u"2566"_qs << u"ไม่มีวันที่ 31 ในเดือนเมษายน ปี พ.ศ. 2566"_qs
+                              << u"dayField"_qs;
     QTest::newRow("29 February 2566") << u"29"_qs << 2 << u"2566"_qs << u"ไม่มีวันที่ 29 ในเดือนกุมภาพันธ์ ปี พ.ศ. 2566"_qs
-                                      << u"Text1"_qs;
+                                      << u"dayField"_qs;
     QTest::newRow("29 February 2443 (1900)")
-        << u"29"_qs << 2 << u"2443"_qs << u"ไม่มีวันที่ 29 ในเดือนกุมภาพันธ์ ปี พ.ศ. 2443"_qs << u"Text1"_qs;
-    QTest::newRow("day 32") << u"32"_qs << 1 << u"2566"_qs << u"วันที่ต้องเป็นตัวเลข 1 ถึง 31"_qs << u"Text1"_qs;
-    QTest::newRow("day 0") << u"0"_qs << 1 << u"2566"_qs << u"วันที่ต้องเป็นตัวเลข 1 ถึง 31"_qs << u"Text1"_qs;
-    QTest::newRow("day in words") << u"ห้า"_qs << 1 << u"2566"_qs << u"วันที่ต้องเป็นตัวเลข 1 ถึง 31"_qs << u"Text1"_qs;
-    QTest::newRow("year 2399") << u"1"_qs << 1 << u"2399"_qs << range << u"Text2"_qs;
-    QTest::newRow("year 2601") << u"1"_qs << 1 << u"2601"_qs << range << u"Text2"_qs;
-    QTest::newRow("a Christian-era year") << u"1"_qs << 1 << u"1990"_qs << range << u"Text2"_qs;
+        << u"29"_qs << 2 << u"2443"_qs << u"ไม่มีวันที่ 29 ในเดือนกุมภาพันธ์ ปี พ.ศ. 2443"_qs << u"dayField"_qs;
+    QTest::newRow("day 32") << u"32"_qs << 1 << u"2566"_qs << u"วันที่ต้องเป็นตัวเลข 1 ถึง 31"_qs << u"dayField"_qs;
+    QTest::newRow("day 0") << u"0"_qs << 1 << u"2566"_qs << u"วันที่ต้องเป็นตัวเลข 1 ถึง 31"_qs << u"dayField"_qs;
+    QTest::newRow("day in words") << u"ห้า"_qs << 1 << u"2566"_qs << u"วันที่ต้องเป็นตัวเลข 1 ถึง 31"_qs << u"dayField"_qs;
+    QTest::newRow("year 2399") << u"1"_qs << 1 << u"2399"_qs << range << u"yearField"_qs;
+    QTest::newRow("year 2601") << u"1"_qs << 1 << u"2601"_qs << range << u"yearField"_qs;
+    QTest::newRow("a Christian-era year") << u"1"_qs << 1 << u"1990"_qs << range << u"yearField"_qs;
     QTest::newRow("year with a letter") << u"1"_qs << 1 << u"25a3"_qs << u"ปีเกิดต้องเป็นตัวเลข พ.ศ. เช่น 2530"_qs
-                                        << u"Text2"_qs;
-    QTest::newRow("no month") << u"1"_qs << 0 << u"2566"_qs << prompt << u"Combo1"_qs;
-    QTest::newRow("a short year") << u"1"_qs << 1 << u"256"_qs << prompt << u"Text2"_qs;
-    QTest::newRow("nothing") << QString() << 0 << QString() << prompt << u"Text1"_qs;
+                                        << u"yearField"_qs;
+    QTest::newRow("no month") << u"1"_qs << 0 << u"2566"_qs << prompt << u"monthList"_qs;
+    QTest::newRow("a short year") << u"1"_qs << 1 << u"256"_qs << prompt << u"yearField"_qs;
+    QTest::newRow("nothing") << QString() << 0 << QString() << prompt << u"dayField"_qs;
 }
 
 void TestDateScreen::badDatesAreSaidOnTheScreen()
@@ -427,7 +433,7 @@ void TestDateScreen::badDatesAreSaidOnTheScreen()
     QVERIFY(!screen.option(1)->isVisible() && !screen.option(2)->isVisible());
     // The hand-over stays on the screen and leads to the field to mend; no
     // box interrupts.
-    screen.click(DateScreen, "Command1");
+    screen.click(DateScreen, "handOver");
     QCoreApplication::processEvents();
     QCOMPARE(screen.visibleScreens(), std::vector{DateScreen});
     QCOMPARE(screen.window()->focusWidget(), screen.control(DateScreen, fieldToMend.toStdString()));
@@ -440,13 +446,13 @@ void TestDateScreen::earlyInTheYearThePersonChoosesTheAnimal()
     // 15 January 1990, before the fifth lunar month opened on 27 March.
     screen.enter(u"15"_qs, 1, u"2533"_qs);
     QVERIFY(screen.option(1)->isVisible() && screen.option(2)->isVisible());
-    QVERIFY(screen.text("Label14").contains(u"สูติบัตร"));
+    QVERIFY(screen.text("certificateNote").contains(u"สูติบัตร"));
     QVERIFY(!screen.option(1)->isChecked() && !screen.option(2)->isChecked());
     QVERIFY(screen.option(1)->text().endsWith(u"ปีมะเมีย (ม้า)"));
     QVERIFY(screen.option(2)->text().contains(u"26 มีนาคม"));
     QVERIFY(screen.option(2)->text().endsWith(u"ปีมะเส็ง (งูเล็ก)"));
     // Unchosen, the hand-over leads to the choice.
-    screen.click(DateScreen, "Command1");
+    screen.click(DateScreen, "handOver");
     QCOMPARE(screen.visibleScreens(), std::vector{DateScreen});
     QCOMPARE(screen.window()->focusWidget(), screen.option(1));
 
@@ -505,7 +511,7 @@ void TestDateScreen::handOverGivesTheVerseOfTheThreeItems()
     screen.enter(day, month, year);
     if (option)
         screen.option(option)->click();
-    screen.click(DateScreen, "Command1");
+    screen.click(DateScreen, "handOver");
     QCoreApplication::processEvents();
     QCOMPARE(screen.visibleScreens(), std::vector{EntryScreen});
     QVERIFY(!screen.isLoaded(DateScreen));
@@ -534,7 +540,7 @@ void TestDateScreen::tabFollowsTheForm()
     for (int i = 1; i < results.size(); ++i)
         QVERIFY(results[i]->y() > results[i - 1]->y());
     QList<QWidget *> cycle{screen.month(), screen.year(), screen.beforeDawn()};
-    cycle << results << QList<QWidget *>{screen.button(1), screen.button(2), screen.day()};
+    cycle << results << QList<QWidget *>{screen.handOver(), screen.back(), screen.day()};
     for (QWidget *next : cycle) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
@@ -545,7 +551,7 @@ void TestDateScreen::tabFollowsTheForm()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), screen.option(1));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), screen.button(1));
+    QCOMPARE(QApplication::focusWidget(), screen.handOver());
 }
 
 void TestDateScreen::accessKeys()
@@ -554,7 +560,7 @@ void TestDateScreen::accessKeys()
     // Each label's access key leads to its field.
     QWidget *focus = screen.day();
     const std::pair<const char *, QWidget *> fields[]
-        = {{"Label3", screen.month()}, {"Label4", screen.year()}, {"Label2", screen.day()}};
+        = {{"monthCaption", screen.month()}, {"yearCaption", screen.year()}, {"dayCaption", screen.day()}};
     for (const auto &[label, field] : fields) {
         pressAccessKey(QApplication::focusWidget(), accessKey(screen.text(label)));
         QTRY_COMPARE(QApplication::focusWidget(), field);
@@ -568,14 +574,14 @@ void TestDateScreen::accessKeys()
     QTRY_VERIFY(screen.option(1)->isChecked());
     QVERIFY(!screen.option(2)->isChecked());
     // The hand-over.
-    pressAccessKey(QApplication::focusWidget(), accessKey(screen.button(1)->text()));
+    pressAccessKey(QApplication::focusWidget(), accessKey(screen.handOver()->text()));
     QTRY_COMPARE(screen.visibleScreens(), std::vector{EntryScreen});
     // And back again by the entry screen's own button; the return leads to it.
     focus = screen.window(EntryScreen)->focusWidget();
     pressAccessKey(focus, accessKey(screen.control<QAbstractButton>(EntryScreen, "Command4")->text()));
     QTRY_COMPARE(screen.visibleScreens(), std::vector{DateScreen});
     QVERIFY(QTest::qWaitForWindowActive(screen.window()));
-    pressAccessKey(QApplication::focusWidget(), accessKey(screen.button(2)->text()));
+    pressAccessKey(QApplication::focusWidget(), accessKey(screen.back()->text()));
     QTRY_COMPARE(screen.visibleScreens(), std::vector{EntryScreen});
 }
 
@@ -587,7 +593,7 @@ void TestDateScreen::aChoicePendingAtTheHandOverIsHarmless()
     screen.enter(u"1"_qs, 1, u"2566"_qs);
     screen.option(1)->click();
     QWidget *focus = QApplication::focusWidget();
-    pressAccessKey(focus, accessKey(screen.button(1)->text()));
+    pressAccessKey(focus, accessKey(screen.handOver()->text()));
     pressAccessKey(focus, accessKey(screen.option(2)->text()));
     pressAccessKey(focus, accessKey(screen.beforeDawn()->text()));
     QTRY_COMPARE(screen.visibleScreens(), std::vector{EntryScreen});
@@ -624,8 +630,8 @@ void TestDateScreen::returnChangesNothingWhereItCameFrom()
     QCoreApplication::processEvents();
     QCOMPARE(program.visibleScreens(), std::vector{DateScreen});
     QVERIFY(!program.isLoaded(EntryScreen));
-    typeText(program.control(DateScreen, "Text1"), u"5"_qs);
-    program.click(DateScreen, "Command2");
+    typeText(program.control(DateScreen, "dayField"), u"5"_qs);
+    program.click(DateScreen, "back");
     QCoreApplication::processEvents();
     QCOMPARE(program.visibleScreens(), std::vector{EntryScreen});
     QVERIFY(!program.isLoaded(DateScreen));
@@ -637,7 +643,7 @@ void TestDateScreen::returnChangesNothingWhereItCameFrom()
     // From the main menu, back to the main menu.
     program.click(EntryScreen, "Command2");
     program.choose("dates");
-    program.click(DateScreen, "Command2");
+    program.click(DateScreen, "back");
     QCoreApplication::processEvents();
     QCOMPARE(program.visibleScreens(), std::vector{MainMenu});
     QVERIFY(!program.isLoaded(EntryScreen) && !program.isLoaded(DateScreen));

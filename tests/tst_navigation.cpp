@@ -144,14 +144,13 @@ void TestNavigation::routes_data()
         {Form6, "Command2"}, {menu, "m4"}}
                                         << Form2;
     QTest::newRow("birth date") << Route{{menu, "dates"}} << Form7;
-    QTest::newRow("birth date, return") << Route{{menu, "dates"}, {Form7, "Command2"}} << menu;
+    QTest::newRow("birth date, return") << Route{{menu, "dates"}, {Form7, "back"}} << menu;
     QTest::newRow("birth date, hand over with nothing filled in")
-        << Route{{menu, "dates"}, {Form7, "Command1"}} << Form7;
+        << Route{{menu, "dates"}, {Form7, "handOver"}} << Form7;
     QTest::newRow("predict, birth date") << Route{{menu, "m1"}, {Form1, "Command4"}} << Form7;
-    QTest::newRow("predict, birth date, return")
-        << Route{{menu, "m1"}, {Form1, "Command4"}, {Form7, "Command2"}} << Form1;
+    QTest::newRow("predict, birth date, return") << Route{{menu, "m1"}, {Form1, "Command4"}, {Form7, "back"}} << Form1;
     QTest::newRow("predict, birth date, return, finish")
-        << Route{{menu, "m1"}, {Form1, "Command4"}, {Form7, "Command2"}, {Form1, "Command2"}} << menu;
+        << Route{{menu, "m1"}, {Form1, "Command4"}, {Form7, "back"}, {Form1, "Command2"}} << menu;
 }
 
 void TestNavigation::routes()

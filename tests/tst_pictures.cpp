@@ -100,10 +100,10 @@ void TestPictures::labelsAndButtonsShowTheirColours()
         if (control.backColor.source == Colour::Source::Default)
             continue;
         // Lines the screen fills in or shows only as the person types.
-        if (!instance.control(control.name)->isVisible()
+        if (!instance.window()->control(control.name)->isVisible()
             || (control.kind == Control::Kind::Label && control.text.isEmpty()))
             continue;
-        const QRect area = instance.control(control.name)->geometry() & client;
+        const QRect area = instance.window()->control(control.name)->geometry() & client;
         const QImage part = drawn.copy(area);
         QCOMPARE(QColor(mostCommon(part)), colourOf(control.backColor));
         if (control.foreColor.source != Colour::Source::Default && !control.text.isEmpty())

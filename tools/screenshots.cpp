@@ -233,12 +233,12 @@ int main(int argc, char *argv[])
         // (2539 in the Buddhist Era), before the fifth lunar month, so the
         // animal of the traditional count is the pig of 1995.
         tour.choose("dates");
-        tour.type(DateScreen, "Text1", QStringLiteral("17"));
-        tour.pickItem(DateScreen, "Combo1", 0);
-        tour.type(DateScreen, "Text2", QStringLiteral("2539"));
-        tour.click(DateScreen, "Option2");
+        tour.type(DateScreen, "dayField", QStringLiteral("17"));
+        tour.pickItem(DateScreen, "monthList", 0);
+        tour.type(DateScreen, "yearField", QStringLiteral("2539"));
+        tour.click(DateScreen, "traditionalYear");
         tour.saveScreen(DateScreen, QStringLiteral("dates"));
-        tour.click(DateScreen, "Command1");
+        tour.click(DateScreen, "handOver");
         tour.saveScreen(EntryScreen, QStringLiteral("dates-handed-over"));
         tour.click(EntryScreen, "Command2");
 

@@ -1,0 +1,191 @@
+// SPDX-FileCopyrightText: 2026 The duset developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "screendescription.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <cstddef>
+#include <span>
+#include <type_traits>
+
+namespace duset {
+
+class Screen;
+
+// Each screen names its controls by an enumeration whose entries stand in the
+// order of its description's controls, and names its menu entries, across
+// its menus from left to right, in the same way. The screen's file ties the
+// enumeration to the description with a function found by the enumeration's
+// type:
+//
+//     constexpr std::span<const Control> describedBy(EntryControl)
+//     {
+//         return describing<EntryControl::FindFromBirthDate>(Controls);
+//     }
+//
+// where the template argument is the enumeration's last entry, so that an
+// enumeration and a description of different lengths do not compile.
+template<typename Id> constexpr std::size_t indexOf(Id id)
+{
+    static_assert(std::is_enum_v<Id>);
+    return static_cast<std::size_t>(id);
+}
+
+template<auto Last, std::size_t Count> consteval std::span<const Control> describing(const Control (&controls)[Count])
+{
+    static_assert(Count == indexOf(Last) + 1, "the enumeration and the description count different controls");
+    return controls;
+}
+
+template<auto Last, std::size_t Count> consteval std::span<const Menu> describing(const Menu (&menus)[Count])
+{
+    std::size_t entries = 0;
+    for (const Menu &menu : menus)
+        entries += menu.entries.size();
+    if (entries != indexOf(Last) + 1)
+        throw "the enumeration and the menus count different entries";
+    return menus;
+}
+
+// A line between a menu's entries, which chooses nothing.
+constexpr bool isSeparator(const MenuEntry &entry)
+{
+    return entry.caption.size() == 1 && entry.caption[0] == u'-';
+}
+
+// A menu entry by its place in its screen's menus.
+constexpr const MenuEntry &menuEntryAt(std::span<const Menu> menus, std::size_t index)
+{
+    for (const Menu &menu : menus) {
+        if (index < menu.entries.size())
+            return menu.entries[index];
+        index -= menu.entries.size();
+    }
+    throw "no such menu entry";
+}
+
+// How a screen reaches a control of its loaded window. A handle offers what
+// the screen's handlers do with a control of its kind, and no widget: every
+// signal a screen hears passes Screen's guarded connections. Only Screen
+// makes handles, for the window it has loaded; a handle kept past that
+// window's unloading refuses every use, as a fault of the program.
+class ControlHandle {
+public:
+    void setFocus() const;
+    void setVisible(bool visible) const;
+    bool isHidden() const;
+
+protected:
+    explicit ControlHandle(QWidget *widget);
+    QWidget &widget() const;
+
+    template<typename Widget> Widget &as() const { return static_cast<Widget &>(widget()); }
+
+private:
+    friend class Screen;
+    QPointer<QWidget> m_widget;
+};
+
+// A label: a caption, or a line that the screen fills in.
+class LabelHandle : public ControlHandle {
+public:
+    QString text() const;
+    void setText(const QString &text) const;
+
+private:
+    friend class Screen;
+    using ControlHandle::ControlHandle;
+};
+
+// A text box.
+class FieldHandle : public ControlHandle {
+public:
+    QString text() const;
+
+private:
+    friend class Screen;
+    using ControlHandle::ControlHandle;
+};
+
+// A combo box or a drop-down list.
+class ListHandle : public ControlHandle {
+public:
+    // The place of the chosen item, or -1 while none is chosen.
+    int currentIndex() const;
+    // What the field shows: the chosen item or, in a combo box, what the
+    // person typed.
+    QString currentText() const;
+    // Shows the text and chooses the item it names, if any, so that the
+    // arrow keys go on from there.
+    void show(const QString &text) const;
+    // Chooses nothing and shows nothing, as on a fresh screen.
+    void clear() const;
+
+private:
+    friend class Screen;
+    using ControlHandle::ControlHandle;
+};
+
+// A command button.
+class ButtonHandle : public ControlHandle {
+private:
+    friend class Screen;
+    using ControlHandle::ControlHandle;
+};
+
+// A check box or an option button.
+class ChoiceHandle : public ControlHandle {
+public:
+    bool isChecked() const;
+    void setText(const QString &text) const;
+    // Turns the choice off without a word to the screen's handlers, even an
+    // option button, which turns off only by turning another one on.
+    void clear() const;
+
+private:
+    friend class Screen;
+    using ControlHandle::ControlHandle;
+};
+
+// A picture, which a screen only shows or hides.
+class ImageHandle : public ControlHandle {
+private:
+    friend class Screen;
+    using ControlHandle::ControlHandle;
+};
+
+template<Control::Kind> struct HandleOfKind;
+template<> struct HandleOfKind<Control::Kind::Label> {
+    using type = LabelHandle;
+};
+template<> struct HandleOfKind<Control::Kind::TextBox> {
+    using type = FieldHandle;
+};
+template<> struct HandleOfKind<Control::Kind::CommandButton> {
+    using type = ButtonHandle;
+};
+template<> struct HandleOfKind<Control::Kind::ComboBox> {
+    using type = ListHandle;
+};
+template<> struct HandleOfKind<Control::Kind::DropDownList> {
+    using type = ListHandle;
+};
+template<> struct HandleOfKind<Control::Kind::CheckBox> {
+    using type = ChoiceHandle;
+};
+template<> struct HandleOfKind<Control::Kind::OptionButton> {
+    using type = ChoiceHandle;
+};
+template<> struct HandleOfKind<Control::Kind::Image> {
+    using type = ImageHandle;
+};
+
+// The handle of a control of this kind.
+template<Control::Kind Kind> using HandleOf = typename HandleOfKind<Kind>::type;
+
+} // namespace duset
