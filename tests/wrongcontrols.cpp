@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The duset developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A screen that reaches its controls in one wrong way for each WRONG_ macro,
-// and in the right ways without one. Each wrong way must stop the build with
-// its own message; the right ways must build.
+// A screen that reaches its controls in the right ways, or in the one wrong
+// way that the macro it is built with names. Each wrong way must stop the
+// build with its own message; the right ways must build.
 
 #include "screen.h"
 
