@@ -159,33 +159,23 @@ private:
     using ControlHandle::ControlHandle;
 };
 
-template<Control::Kind> struct HandleOfKind;
-template<> struct HandleOfKind<Control::Kind::Label> {
-    using type = LabelHandle;
-};
-template<> struct HandleOfKind<Control::Kind::TextBox> {
-    using type = FieldHandle;
-};
-template<> struct HandleOfKind<Control::Kind::CommandButton> {
-    using type = ButtonHandle;
-};
-template<> struct HandleOfKind<Control::Kind::ComboBox> {
-    using type = ListHandle;
-};
-template<> struct HandleOfKind<Control::Kind::DropDownList> {
-    using type = ListHandle;
-};
-template<> struct HandleOfKind<Control::Kind::CheckBox> {
-    using type = ChoiceHandle;
-};
-template<> struct HandleOfKind<Control::Kind::OptionButton> {
-    using type = ChoiceHandle;
-};
-template<> struct HandleOfKind<Control::Kind::Image> {
-    using type = ImageHandle;
-};
-
 // The handle of a control of this kind.
-template<Control::Kind Kind> using HandleOf = typename HandleOfKind<Kind>::type;
+template<Control::Kind Kind> constexpr auto handleOfKind()
+{
+    using enum Control::Kind;
+    if constexpr (Kind == Label)
+        return std::type_identity<LabelHandle>{};
+    else if constexpr (Kind == TextBox)
+        return std::type_identity<FieldHandle>{};
+    else if constexpr (Kind == CommandButton)
+        return std::type_identity<ButtonHandle>{};
+    else if constexpr (Kind == ComboBox || Kind == DropDownList)
+        return std::type_identity<ListHandle>{};
+    else if constexpr (Kind == CheckBox || Kind == OptionButton)
+        return std::type_identity<ChoiceHandle>{};
+    else if constexpr (Kind == Image)
+        return std::type_identity<ImageHandle>{};
+}
+template<Control::Kind Kind> using HandleOf = typename decltype(handleOfKind<Kind>())::type;
 
 } // namespace duset

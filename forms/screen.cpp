@@ -60,34 +60,36 @@ void Screen::onMenuEntry(std::size_t index, std::function<void()> handler)
     QObject::connect(&entry, &QAction::triggered, &entry, whileOnView(std::move(handler)));
 }
 
+template<typename Widget, typename Signal>
+void Screen::hear(const ControlHandle &control, Signal signal, std::function<void()> handler)
+{
+    auto &widget = control.as<Widget>();
+    QObject::connect(&widget, signal, &widget, whileOnView(std::move(handler)));
+}
+
 void Screen::connectClick(const ButtonHandle &button, std::function<void()> handler)
 {
-    auto &widget = button.as<QAbstractButton>();
-    QObject::connect(&widget, &QAbstractButton::clicked, &widget, whileOnView(std::move(handler)));
+    hear<QAbstractButton>(button, &QAbstractButton::clicked, std::move(handler));
 }
 
 void Screen::connectTextChange(const FieldHandle &field, std::function<void()> handler)
 {
-    auto &widget = field.as<QLineEdit>();
-    QObject::connect(&widget, &QLineEdit::textChanged, &widget, whileOnView(std::move(handler)));
+    hear<QLineEdit>(field, &QLineEdit::textChanged, std::move(handler));
 }
 
 void Screen::connectRefusal(const FieldHandle &field, std::function<void()> handler)
 {
-    auto &widget = field.as<QLineEdit>();
-    QObject::connect(&widget, &QLineEdit::inputRejected, &widget, whileOnView(std::move(handler)));
+    hear<QLineEdit>(field, &QLineEdit::inputRejected, std::move(handler));
 }
 
 void Screen::connectChoice(const ListHandle &list, std::function<void()> handler)
 {
-    auto &widget = list.as<QComboBox>();
-    QObject::connect(&widget, &QComboBox::currentIndexChanged, &widget, whileOnView(std::move(handler)));
+    hear<QComboBox>(list, &QComboBox::currentIndexChanged, std::move(handler));
 }
 
 void Screen::connectToggle(const ChoiceHandle &choice, std::function<void()> handler)
 {
-    auto &widget = choice.as<QAbstractButton>();
-    QObject::connect(&widget, &QAbstractButton::toggled, &widget, whileOnView(std::move(handler)));
+    hear<QAbstractButton>(choice, &QAbstractButton::toggled, std::move(handler));
 }
 
 bool Screen::isOnView(const ScreenWindow *window) const

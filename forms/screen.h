@@ -97,6 +97,9 @@ private:
     QWidget *controlAt(std::size_t index) const;
     // The handler as the loaded window's controls run it.
     std::function<void()> whileOnView(std::function<void()> handler);
+    // Runs the handler, guarded, on every signal of the control's widget.
+    template<typename Widget, typename Signal>
+    void hear(const ControlHandle &control, Signal signal, std::function<void()> handler);
     void connectClick(const ButtonHandle &button, std::function<void()> handler);
     void connectTextChange(const FieldHandle &field, std::function<void()> handler);
     void connectRefusal(const FieldHandle &field, std::function<void()> handler);
