@@ -89,6 +89,8 @@ QWidget *buildComboBox(const Control &control, QWidget *parent)
     // nothing to the list and nothing completes a word the user is typing.
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr);
+    // What a person types or pastes there is refused as a field's is.
+    combo->setValidator(new FieldText(0, combo));
     for (const QStringView item : control.items)
         combo->addItem(item.toString());
     combo->setCurrentIndex(-1);

@@ -10,6 +10,7 @@
 #include <QAbstractItemView>
 #include <QClipboard>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -153,6 +154,18 @@ void TestEntryScreen::typedTextStaysAsTyped()
     QCOMPARE(days->currentText(), start + u" free text"_qs);
     QCOMPARE(days->count(), 7);
     QCOMPARE(screen.visibleScreens(), std::vector{EntryScreen});
+    // A control character, pasted or committed by an input method (the Tab
+    // of LibThai's Shift+Tab), is refused whole; the list keeps its text.
+    const QString kept = days->currentText();
+    for (const QString &pasted : {u"x"_qs + QChar(0), QString(QChar(0x1b)), start + u"\u0085"_qs}) {
+        QGuiApplication::clipboard()->setText(pasted);
+        QTest::keySequence(days->lineEdit(), QKeySequence::Paste);
+        QCOMPARE(days->currentText(), kept);
+    }
+    QInputMethodEvent tab;
+    tab.setCommitString(u"\t"_qs);
+    QCoreApplication::sendEvent(days, &tab);
+    QCOMPARE(days->currentText(), kept);
 }
 
 void TestEntryScreen::predictShowsTheVerse()
