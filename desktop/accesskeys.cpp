@@ -47,12 +47,23 @@ struct Keymap {
             shift = xkb_keymap_mod_get_index(keymap.get(), XKB_MOD_NAME_SHIFT);
     }
 
-    QChar letter(quint32 keycode, bool shifted, xkb_layout_index_t layout)
+    bool knows(quint32 keycode) const
     {
-        if (!state || keycode < xkb_keymap_min_keycode(keymap.get()) || keycode > xkb_keymap_max_keycode(keymap.get()))
-            return {};
+        return state && keycode >= xkb_keymap_min_keycode(keymap.get())
+            && keycode <= xkb_keymap_max_keycode(keymap.get());
+    }
+
+    void use(bool shifted, xkb_layout_index_t layout)
+    {
         const xkb_mod_mask_t mods = shifted && shift != XKB_MOD_INVALID ? xkb_mod_mask_t(1) << shift : 0;
         xkb_state_update_mask(state.get(), mods, 0, 0, 0, 0, layout);
+    }
+
+    QChar letter(quint32 keycode, bool shifted, xkb_layout_index_t layout)
+    {
+        if (!knows(keycode))
+            return {};
+        use(shifted, layout);
         const char32_t character = xkb_state_key_get_utf32(state.get(), keycode);
         // Only letters, marks, digits and signs of the basic plane can be
         // access keys; control characters and function keys are none.
@@ -60,6 +71,14 @@ struct Keymap {
             return {};
         const QChar result{static_cast<char16_t>(character)};
         return result.isPrint() ? result : QChar();
+    }
+
+    bool isTab(quint32 keycode)
+    {
+        if (!knows(keycode))
+            return false;
+        use(false, LatinLayout);
+        return xkb_state_key_get_one_sym(state.get(), keycode) == XKB_KEY_Tab;
     }
 
     struct ContextFree {
@@ -109,18 +128,50 @@ bool menuHasAccessKey(const QWidget *menu, QChar letter)
 const QKeyEvent *s_resent = nullptr;
 bool s_resentReachedWidget = false;
 
+#if DUSET_WITH_XKBCOMMON
+// Compiled at its first use, not at start-up.
+Keymap &keymap()
+{
+    static Keymap keymap;
+    return keymap;
+}
+#endif
+
 } // namespace
 
 KeyLetters lettersOfKey(quint32 keycode, bool shifted)
 {
 #if DUSET_WITH_XKBCOMMON
-    static Keymap keymap;
-    return {keymap.letter(keycode, shifted, ThaiLayout), keymap.letter(keycode, shifted, LatinLayout)};
+    return {keymap().letter(keycode, shifted, ThaiLayout), keymap().letter(keycode, shifted, LatinLayout)};
 #else
     Q_UNUSED(keycode);
     Q_UNUSED(shifted);
     return {};
 #endif
+}
+
+bool isTabKey(quint32 keycode)
+{
+#if DUSET_WITH_XKBCOMMON
+    return keymap().isTab(keycode);
+#else
+    Q_UNUSED(keycode);
+    return false;
+#endif
+}
+
+std::optional<int> digitOnKey(quint32 keycode)
+{
+    const QChar printed = lettersOfKey(keycode, false).latin;
+    if (printed < u'0' || printed > u'9')
+        return std::nullopt;
+    return printed.unicode() - u'0';
+}
+
+bool takesNumbers(const QObject *object)
+{
+    const auto *widget = qobject_cast<const QWidget *>(object);
+    return widget && (widget->inputMethodHints() & (Qt::ImhPreferNumbers | Qt::ImhDigitsOnly));
 }
 
 AccessKeys::AccessKeys(QObject *parent)
@@ -154,6 +205,8 @@ bool AccessKeys::handleKeyPress(QWidget *receiver, QKeyEvent *event)
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     if (modifiers & (Qt::ControlModifier | Qt::MetaModifier))
         return false;
+    if (modifiers == Qt::NoModifier && typeDigitOfKey(receiver, *event))
+        return true;
     const bool menu = qobject_cast<QMenu *>(receiver) || qobject_cast<QMenuBar *>(receiver);
     if (menu && translateInMenu(receiver, event))
         return true;
@@ -174,6 +227,22 @@ bool AccessKeys::handleKeyPress(QWidget *receiver, QKeyEvent *event)
     // focus, nor a letter that moves a list to its item. A menu takes it as
     // it comes.
     return !menu && !event->text().isEmpty() && event->text().front().isPrint();
+}
+
+bool AccessKeys::typeDigitOfKey(QWidget *receiver, const QKeyEvent &event)
+{
+    if (event.nativeScanCode() == 0 || !scanCodesAreXkbKeycodes() || !takesNumbers(receiver))
+        return false;
+    const std::optional<int> digit = digitOnKey(event.nativeScanCode());
+    if (!digit)
+        return false;
+    const QChar printed(u'0' + *digit);
+    if (event.text() == printed)
+        return false;
+    QKeyEvent typed(QEvent::KeyPress, Qt::Key_0 + *digit, event.modifiers(), event.nativeScanCode(), printed.unicode(),
+        event.nativeModifiers(), QString(printed), event.isAutoRepeat(), event.count());
+    QCoreApplication::sendEvent(receiver, &typed);
+    return true;
 }
 
 bool AccessKeys::translateInMenu(QWidget *menu, QKeyEvent *event)

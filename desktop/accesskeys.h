@@ -6,6 +6,8 @@
 #include <QChar>
 #include <QObject>
 
+#include <optional>
+
 class QKeyEvent;
 
 namespace duset {
@@ -23,6 +25,20 @@ struct KeyLetters {
 // reports as the key's native scan code). The keymaps are compiled at the
 // first call, not before.
 KeyLetters lettersOfKey(quint32 keycode, bool shifted);
+
+// Whether the key with the given X keycode is the Tab key.
+bool isTabKey(quint32 keycode);
+
+// The digit printed on a key of the number row, which the US layout types
+// there; none for any other key. The Thai layout types ๅ / - ภ ถ ุ ึ ค ต จ on
+// the keys of 1 to 0.
+std::optional<int> digitOnKey(quint32 keycode);
+
+// Whether a widget takes numbers (its input method hints say so): there the
+// number row types the digits printed on its keys, whichever layout is
+// active. With Shift the keys give what the layout gives, the Thai digits
+// of the Thai layout among them.
+bool takesNumbers(const QObject *object);
 
 // Makes every access key the physical key that carries its letter on a Thai
 // keyboard, whichever layout of the keyboard's group is active, or if the
@@ -51,6 +67,9 @@ protected:
 private:
     bool handleKeyPress(QWidget *receiver, QKeyEvent *event);
     bool translateInMenu(QWidget *receiver, QKeyEvent *event);
+    // In a field that takes numbers, sends a key of the number row on as the
+    // digit printed on it, where the active layout gives something else.
+    bool typeDigitOfKey(QWidget *receiver, const QKeyEvent &event);
     // Sends the event on as if the key had carried the letter. In a menu it
     // reaches the menu; elsewhere only a shortcut may take it, and whether
     // one did is returned.

@@ -72,6 +72,9 @@ QWidget *buildTextBox(const Control &control, QWidget *parent)
     field->setReadOnly(control.locked);
     if (control.enabled && !control.locked)
         field->setValidator(new FieldText(control.maxLength, field));
+    // The keyboard reads the number row here as the digits printed on it.
+    if (control.numbers)
+        field->setInputMethodHints(Qt::ImhPreferNumbers);
     return field;
 }
 

@@ -5,6 +5,7 @@
 
 #include "accesskeys.h"
 #include "builder.h"
+#include "inputmethods.h"
 #include "screen.h"
 #include "taskbar.h"
 
@@ -23,6 +24,9 @@ ScreenRegistry::ScreenRegistry(Factory factory, QObject *parent)
     // The screens' access keys are the keys that carry their letters on a
     // Thai keyboard, whichever layout is active.
     new AccessKeys(this);
+    // Those keys, Tab and the number row of fields that take numbers are the
+    // program's, not the input method's.
+    new InputMethodKeys(this);
 }
 
 ScreenRegistry::~ScreenRegistry()

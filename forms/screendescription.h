@@ -67,6 +67,7 @@ struct Control {
     std::span<const QStringView> items{}; // the list of a combo box
     Picture picture = Picture::None;
     int maxLength = 0; // the most characters a text box takes, spaces around them not counted; 0 for no limit
+    bool numbers = false; // a text box of numbers: the number row types its digits, whichever layout is active
 };
 
 struct MenuEntry {

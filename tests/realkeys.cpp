@@ -6,6 +6,9 @@
 #include <QGuiApplication>
 #include <QProcess>
 
+#include <utility>
+#include <vector>
+
 #if DUSET_TEST_WITH_XTEST
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
@@ -79,21 +82,40 @@ bool RealKeyboard::useLayouts(const QString &layouts, int group, QString *reason
 #endif
 }
 
-void RealKeyboard::press(unsigned keycode, bool withAlt)
+void RealKeyboard::press(unsigned keycode, unsigned modifiers)
 {
 #if DUSET_TEST_WITH_XTEST
     Display *display = m_connection->display;
-    const KeyCode alt = XKeysymToKeycode(display, XK_Alt_L);
-    if (withAlt)
-        XTestFakeKeyEvent(display, alt, True, CurrentTime);
+    std::vector<KeyCode> held;
+    for (const auto &[modifier, keysym] :
+        {std::pair{WithControl, XK_Control_L}, {WithAlt, XK_Alt_L}, {WithShift, XK_Shift_L}}) {
+        if (modifiers & modifier)
+            held.push_back(XKeysymToKeycode(display, keysym));
+    }
+    for (const KeyCode key : held)
+        XTestFakeKeyEvent(display, key, True, CurrentTime);
     XTestFakeKeyEvent(display, keycode, True, CurrentTime);
     XTestFakeKeyEvent(display, keycode, False, CurrentTime);
-    if (withAlt)
-        XTestFakeKeyEvent(display, alt, False, CurrentTime);
+    for (auto key = held.rbegin(); key != held.rend(); ++key)
+        XTestFakeKeyEvent(display, *key, False, CurrentTime);
     XSync(display, False);
 #else
     Q_UNUSED(keycode);
-    Q_UNUSED(withAlt);
+    Q_UNUSED(modifiers);
+#endif
+}
+
+void RealKeyboard::click(int x, int y)
+{
+#if DUSET_TEST_WITH_XTEST
+    Display *display = m_connection->display;
+    XTestFakeMotionEvent(display, -1, x, y, CurrentTime);
+    XTestFakeButtonEvent(display, Button1, True, CurrentTime);
+    XTestFakeButtonEvent(display, Button1, False, CurrentTime);
+    XSync(display, False);
+#else
+    Q_UNUSED(x);
+    Q_UNUSED(y);
 #endif
 }
 

@@ -27,9 +27,12 @@ public:
     // Loads the layouts into the server, as "setxkbmap -layout" does, and
     // locks the group of the given layout, counted from 0.
     bool useLayouts(const QString &layouts, int group, QString *reason);
-    // Presses and lets go of the key with the X keycode, with Alt held if
-    // asked.
-    void press(unsigned keycode, bool withAlt);
+    enum Modifier : unsigned { Plain = 0, WithAlt = 1, WithShift = 2, WithControl = 4 };
+    // Presses and lets go of the key with the X keycode, with the modifiers
+    // held around it.
+    void press(unsigned keycode, unsigned modifiers = Plain);
+    // Presses and lets go of a mouse button at a point of the screen.
+    void click(int x, int y);
 
 private:
     struct Connection;

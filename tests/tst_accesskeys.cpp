@@ -186,18 +186,19 @@ const std::vector<Case> &cases()
 
 // What the offscreen platform lacks: a key press as the X server sends it,
 // with the keycode and the active layout's letter.
-void sendAsX(Key key, Layout layout, bool alt)
+void sendAsX(Key key, Layout layout, bool alt, bool shift = false)
 {
     const bool thai = layout == Layout::ThaiOfGroup || layout == Layout::ThaiOnly;
     const QChar letter = thai ? QChar(key.thai) : QChar(key.us);
     const int code = letter == u'\t' ? int(Qt::Key_Tab) : int(letter.toUpper().unicode());
     const QString text(letter);
-    const Qt::KeyboardModifiers modifiers = alt ? Qt::AltModifier : Qt::NoModifier;
-    // X's keysym of the letter and its state: Alt is Mod1, the second group
-    // is bit 13.
+    const Qt::KeyboardModifiers modifiers
+        = (alt ? Qt::AltModifier : Qt::NoModifier) | (shift ? Qt::ShiftModifier : Qt::NoModifier);
+    // X's keysym of the letter and its state: Shift is bit 0, Alt is Mod1,
+    // the second group is bit 13.
     const quint32 keysym = letter.unicode() >= 0x0E01 ? letter.unicode() - 0x0E01 + 0x0DA1 : letter.unicode();
     const quint32 group = layout == Layout::ThaiOfGroup ? 0x2000 : 0;
-    const quint32 state = (alt ? 0x8 : 0) | group;
+    const quint32 state = (shift ? 0x1 : 0) | (alt ? 0x8 : 0) | group;
     // Alt is a key of its own, pressed first and let go last.
     constexpr quint32 AltKeycode = 64, AltKeysym = 0xFFE9;
     if (alt)
@@ -223,12 +224,14 @@ private slots:
     void accessKeyActs();
     void altChordTypesNothing_data();
     void altChordTypesNothing();
+    void numberRowTypesDigits_data();
+    void numberRowTypesDigits();
 
 private:
     void addLayoutRows(const std::function<void(Layout, const QByteArray &)> &addRows);
     // Sets the layout, on an X server; false where that cannot be.
     bool use(Layout layout);
-    void press(Key key, Layout layout, bool alt);
+    void press(Key key, Layout layout, bool alt, bool shift = false);
     void prepare(const Program &program, Situation situation);
 
     std::unique_ptr<RealKeyboard> m_keyboard;
@@ -325,7 +328,7 @@ bool TestAccessKeys::use(Layout layout)
     probe.activateWindow();
     if (!QTest::qWaitForWindowActive(&probe))
         return false;
-    m_keyboard->press(38, false);
+    m_keyboard->press(38);
     const QString expected = layout == Layout::ThaiOfGroup || layout == Layout::ThaiOnly ? u"ฟ"_qs : u"a"_qs;
     if (!QTest::qWaitFor([&] { return !probe.text().isEmpty(); }) || probe.text() != expected) {
         qWarning("the X server gives \"%s\" for the key of A with %s", qPrintable(probe.text()), nameOf(layout));
@@ -335,12 +338,12 @@ bool TestAccessKeys::use(Layout layout)
     return true;
 }
 
-void TestAccessKeys::press(Key key, Layout layout, bool alt)
+void TestAccessKeys::press(Key key, Layout layout, bool alt, bool shift)
 {
     if (m_keyboard)
-        m_keyboard->press(key.keycode, alt);
+        m_keyboard->press(key.keycode, (alt ? RealKeyboard::WithAlt : 0) | (shift ? RealKeyboard::WithShift : 0));
     else
-        sendAsX(key, layout, alt);
+        sendAsX(key, layout, alt, shift);
 }
 
 void TestAccessKeys::prepare(const Program &program, Situation situation)
@@ -450,6 +453,79 @@ void TestAccessKeys::altChordTypesNothing()
     }
     QVERIFY(program.messages.empty());
     QCOMPARE(program.visibleScreens(), std::vector{screen});
+}
+
+namespace {
+
+// Keys typed into a field, and what the field then holds with the US and
+// with the Thai layout active.
+struct Typing {
+    const char *name;
+    ScreenId screen;
+    const char *field;
+    bool shifted;
+    std::vector<Key> keys;
+    QString us;
+    QString thai;
+};
+
+// The number row of a Kedmanee keyboard: the digits printed on its keys, and
+// the Thai layout's letters and, with Shift, its Thai digits.
+const std::vector<Typing> &typings()
+{
+    static const std::vector<Typing> all{
+        {"day field, 17", DateScreen, "dayField", false, {{10, u'1', u'ๅ'}, {16, u'7', u'ึ'}}, u"17"_qs, u"17"_qs},
+        {"year field, 2539", DateScreen, "yearField", false,
+            {{11, u'2', u'/'}, {14, u'5', u'ถ'}, {12, u'3', u'-'}, {18, u'9', u'ต'}}, u"2539"_qs, u"2539"_qs},
+        {"year field, shifted", DateScreen, "yearField", true,
+            {{12, u'#', u'๒'}, {17, u'*', u'๕'}, {13, u'$', u'๓'}, {21, u'+', u'๙'}}, QString(), u"๒๕๓๙"_qs},
+        {"year list, 2", EntryScreen, "Combo3", false, {{11, u'2', u'/'}}, u"2"_qs, u"/"_qs},
+    };
+    return all;
+}
+
+} // namespace
+
+// In the day and year fields the number row types the digits printed on its
+// keys, whichever layout is active, and Shift gives the layout's own: Thai
+// digits on the Thai layout (a US one's signs are no test of anything, the
+// field refuses them). A list that takes no numbers keeps the layout's
+// letters.
+void TestAccessKeys::numberRowTypesDigits_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<Layout>("layout");
+    addLayoutRows([](Layout layout, const QByteArray &name) {
+        for (std::size_t i = 0; i < typings().size(); ++i)
+            QTest::addRow("%s, %s", name.constData(), typings()[i].name) << int(i) << layout;
+    });
+}
+
+void TestAccessKeys::numberRowTypesDigits()
+{
+    QFETCH(int, index);
+    QFETCH(Layout, layout);
+    const Typing &typing = typings()[std::size_t(index)];
+    const bool thai = layout == Layout::ThaiOfGroup || layout == Layout::ThaiOnly;
+    const QString expected = thai ? typing.thai : typing.us;
+    if (expected.isNull())
+        QSKIP("nothing to type with this layout");
+    if (!use(layout))
+        QSKIP("the X server does not take this layout");
+    Program program;
+    ScreenWindow *window = openOnView(program, typing.screen);
+    QVERIFY(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QWidget *field = program.control(typing.screen, typing.field);
+    field->setFocus();
+    QTRY_VERIFY(field->hasFocus());
+    for (const Key key : typing.keys)
+        press(key, layout, false, typing.shifted);
+    const auto text = [field] {
+        const auto *list = qobject_cast<QComboBox *>(field);
+        return list ? list->currentText() : static_cast<QLineEdit *>(field)->text();
+    };
+    QTRY_COMPARE(text(), expected);
 }
 
 QTEST_MAIN(TestAccessKeys)
