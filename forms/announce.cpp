@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QEvent>
 #include <QString>
 #include <QWidget>
 
@@ -35,6 +36,48 @@ public:
     }
 };
 
+// A text that waits for its window to be the active one.
+class Waiting : public QObject {
+    Q_OBJECT
+
+public:
+    Waiting(QWidget *window, const QString &text)
+        : QObject(window)
+        , m_window(window)
+        , m_text(text)
+    {
+        if (window->isActiveWindow())
+            sayLater();
+        else
+            window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_window && event->type() == QEvent::WindowActivate) {
+            m_window->removeEventFilter(this);
+            sayLater();
+        }
+        return false;
+    }
+
+private:
+    void sayLater()
+    {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                announce(m_window, m_text);
+                deleteLater();
+            },
+            Qt::QueuedConnection);
+    }
+
+    QWidget *m_window;
+    QString m_text;
+};
+
 QAccessibleInterface *accessibleNotice(const QString &className, QObject *object)
 {
     Q_UNUSED(className);
@@ -62,6 +105,16 @@ void announce(QWidget *window, const QString &text)
     notice->hide();
     notice->setAccessibleName(text);
     notice->show();
+}
+
+void announceOnceActive(QWidget *window, const QString &text)
+{
+    if (!window || text.isEmpty())
+        return;
+    window = window->window();
+    for (Waiting *older : window->findChildren<Waiting *>(QString(), Qt::FindDirectChildrenOnly))
+        delete older;
+    new Waiting(window, text);
 }
 
 } // namespace duset

@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -76,6 +77,25 @@ QWidget *buildTextBox(const Control &control, QWidget *parent)
     if (control.numbers)
         field->setInputMethodHints(Qt::ImhPreferNumbers);
     return field;
+}
+
+// A passage to read: wrapped at the box's width, scrolled where it is longer
+// than the box, with a cursor that the arrow keys move through it, as a
+// screen reader follows it line by line. Nothing in it can be changed.
+QWidget *buildMultiLineTextBox(const Control &control, QWidget *parent)
+{
+    auto *passage = new QPlainTextEdit(control.text.toString(), parent);
+    passage->setReadOnly(true);
+    passage->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    passage->setTabChangesFocus(true);
+    passage->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    passage->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setColour(passage, QPalette::Base, control.backColor);
+    setColour(passage, QPalette::Text, control.foreColor);
+    // The border and the scroll bar in the system's colours, as a field's.
+    setColour(passage, QPalette::Window, systemColour(QPalette::Window));
+    applyFont(passage, control.font);
+    return passage;
 }
 
 QWidget *buildButton(const Control &control, QWidget *parent)
@@ -265,6 +285,9 @@ QWidget *ScreenWindow::buildControl(const Control &control)
     case Control::Kind::OptionButton:
         widget = buildChoice<QRadioButton>(control, m_surface);
         break;
+    case Control::Kind::MultiLineTextBox:
+        widget = buildMultiLineTextBox(control, m_surface);
+        break;
     }
     widget->setObjectName(toQString(control.name));
     widget->setGeometry(twipsToPixels(control.left, control.top, control.width, control.height));
@@ -290,7 +313,8 @@ void ScreenWindow::nameFieldsByTheirLabels()
         const Control &field = controls[f];
         using enum Control::Kind;
         const bool result = field.kind == Label && field.text.isEmpty();
-        if (field.kind != ComboBox && field.kind != TextBox && field.kind != DropDownList && !result)
+        if (field.kind != ComboBox && field.kind != TextBox && field.kind != DropDownList
+            && field.kind != MultiLineTextBox && !result)
             continue;
         std::optional<std::size_t> beside;
         for (std::size_t l = 0; l < controls.size(); ++l) {

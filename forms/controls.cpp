@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QSignalBlocker>
 
 #include <stdexcept>
@@ -53,6 +54,17 @@ void LabelHandle::setText(const QString &text) const
 QString FieldHandle::text() const
 {
     return as<QLineEdit>().text();
+}
+
+QString PassageHandle::text() const
+{
+    return as<QPlainTextEdit>().toPlainText();
+}
+
+void PassageHandle::setText(const QString &text) const
+{
+    auto &passage = as<QPlainTextEdit>();
+    passage.setPlainText(text); // the cursor goes to the start and the view with it
 }
 
 int ListHandle::currentIndex() const

@@ -131,6 +131,18 @@ private:
     using ControlHandle::ControlHandle;
 };
 
+// A multi-line text box: a passage the screen puts in, line by line.
+class PassageHandle : public ControlHandle {
+public:
+    QString text() const;
+    // Shows the text from its first line, with nothing selected.
+    void setText(const QString &text) const;
+
+private:
+    friend class Screen;
+    using ControlHandle::ControlHandle;
+};
+
 // A command button.
 class ButtonHandle : public ControlHandle {
 private:
@@ -175,6 +187,8 @@ template<Control::Kind Kind> constexpr auto handleOfKind()
         return std::type_identity<ChoiceHandle>{};
     else if constexpr (Kind == Image)
         return std::type_identity<ImageHandle>{};
+    else if constexpr (Kind == MultiLineTextBox)
+        return std::type_identity<PassageHandle>{};
 }
 template<Control::Kind Kind> using HandleOf = typename decltype(handleOfKind<Kind>())::type;
 

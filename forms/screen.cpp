@@ -102,7 +102,10 @@ void Screen::load()
     m_window = std::make_unique<ScreenWindow>(m_description);
     QObject::connect(m_window.get(), &ScreenWindow::closeRequested, m_window.get(), [this, window = m_window.get()] {
         if (isOnView(window))
-            m_screens.runHandler([this] { m_screens.closeButton(m_id); });
+            m_screens.runHandler([this] {
+                if (!Form_QueryUnload())
+                    m_screens.closeButton(m_id);
+            });
     });
     m_window->place();
     connectHandlers();

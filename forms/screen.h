@@ -62,6 +62,10 @@ protected:
     virtual void Form_Load() { }
     // Connects the screen's handlers to its freshly built controls.
     virtual void connectHandlers() { }
+    // The close button of the title bar, under the guard. A screen that
+    // leads somewhere of its own does so and returns true; otherwise the
+    // registry leads back to the main menu.
+    virtual bool Form_QueryUnload() { return false; }
 
     // The one way a screen hears its controls: each runs the handler only
     // while the loaded window is on view, and under the program's guard. A

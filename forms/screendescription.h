@@ -46,8 +46,19 @@ enum class Alignment { Left, Centre };
 
 struct Control {
     // A drop-down list offers only its items; option buttons on one screen
-    // exclude each other.
-    enum class Kind { Label, TextBox, CommandButton, ComboBox, Image, DropDownList, CheckBox, OptionButton };
+    // exclude each other; a multi-line text box holds a passage to read,
+    // wrapped at its width, which a person reads and copies but cannot change.
+    enum class Kind {
+        Label,
+        TextBox,
+        CommandButton,
+        ComboBox,
+        Image,
+        DropDownList,
+        CheckBox,
+        OptionButton,
+        MultiLineTextBox,
+    };
 
     Kind kind = Kind::Label;
     std::string_view name{};
