@@ -20,10 +20,10 @@ namespace duset {
 class Screen;
 class ScreenWindow;
 
-// The screens keep the program's own names, Form1 to Form7; the code names
+// The screens keep the program's own names, Form1 to Form8; the code names
 // each by its role. Each screen's class is in screens/ under its id's name
 // (the main menu is screens/form4.cpp).
-enum class ScreenId { Form1, Form2, Form3, Form4, Form5, Form6, Form7 };
+enum class ScreenId { Form1, Form2, Form3, Form4, Form5, Form6, Form7, Form8 };
 
 // The birth-data entry screen, where predict turns three choices into a verse.
 inline constexpr ScreenId EntryScreen = ScreenId::Form1;
@@ -39,14 +39,16 @@ inline constexpr ScreenId VersePage1 = ScreenId::Form5;
 inline constexpr ScreenId VersePage2 = ScreenId::Form6;
 // Finds the weekday, month and animal year of a birth date for the entry screen.
 inline constexpr ScreenId DateScreen = ScreenId::Form7;
+// What each verse means, in the Thai of today, with its old words.
+inline constexpr ScreenId MeaningScreen = ScreenId::Form8;
 
 inline constexpr std::array AllScreens{
-    EntryScreen, OrderScreen, HistoryScreen, MainMenu, VersePage1, VersePage2, DateScreen};
+    EntryScreen, OrderScreen, HistoryScreen, MainMenu, VersePage1, VersePage2, DateScreen, MeaningScreen};
 
 // The screen's own name, which its window carries as its object name.
 constexpr std::string_view screenName(ScreenId id)
 {
-    constexpr std::string_view names[] = {"Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form7"};
+    constexpr std::string_view names[] = {"Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8"};
     return names[static_cast<std::size_t>(id)];
 }
 

@@ -25,9 +25,11 @@ constexpr MenuEntry Entries[] = {
 };
 
 // Thai access keys, like every other, each on a key of its own within the
-// menu: ก is on the key of D, ย on the key of P.
+// menu: ห is on the key of S, ค on the key of 8, บ on the key of [, ย on
+// the key of P.
 constexpr MenuEntry HelpEntries[] = {
     {.name = "dates", .caption = u"&หาวัน เดือน ปีเกิด จากวันเกิด…"},
+    {.name = "meaning", .caption = u"&ความหมายของคำทำนาย"},
     {.name = "helpLine", .caption = u"-"},
     {.name = "about", .caption = u"เกี่ยวกั&บ duset"},
     {.name = "aboutQt", .caption = u"เกี่&ยวกับ Qt"},
@@ -163,6 +165,7 @@ void Form4::connectHandlers()
     onClick<m4>([this] { m4_Click(); });
     onClick<end>([this] { end_Click(); });
     onClick<dates>([this] { dates_Click(); });
+    onClick<meaning>([this] { meaning_Click(); });
     onClick<about>([this] { about_Click(); });
     onClick<aboutQt>([this] { aboutQt_Click(); });
 }
@@ -203,6 +206,13 @@ void Form4::dates_Click()
     screens().Hide(MainMenu);
     birthDateFinder(screens()).openedFrom(MainMenu);
     screens().Show(DateScreen);
+}
+
+void Form4::meaning_Click()
+{
+    screens().Hide(MainMenu);
+    verseMeanings(screens()).openedFrom(MainMenu, 1);
+    screens().Show(MeaningScreen);
 }
 
 // The About box stays over the main menu, which stays where it is.

@@ -11,7 +11,7 @@ namespace duset {
 // of its menus as they stand, from the left menu's top to the right menu's
 // foot. The entries keep the program's names for them.
 enum class MainMenuControl { TitleFigure, Title, Version, ProgramBy, Author, Contact };
-enum class MainMenuEntry { m1, m2, m4, m3, line, end, dates, helpLine, about, aboutQt };
+enum class MainMenuEntry { m1, m2, m4, m3, line, end, dates, meaning, helpLine, about, aboutQt };
 
 // The main menu: the hub that every screen returns to, with the menu bar that
 // leads to them.
@@ -32,6 +32,9 @@ private:
     void end_Click();
     // Hides the main menu and leads to the birth-date screen.
     void dates_Click();
+    // Hides the main menu and leads to the meaning of the verses, at the
+    // first remainder.
+    void meaning_Click();
     // The program's About box and Qt's own, over the main menu.
     void about_Click();
     void aboutQt_Click();

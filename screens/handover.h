@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 
 namespace duset {
 
@@ -44,10 +45,24 @@ protected:
     ~BirthDateFinder() = default;
 };
 
-// The registry's entry screen and birth-date screen, by what they offer. A
-// screen that does not offer it is a fault of the program, which the
-// handler guard reports.
+// What the screen of the verses' meanings offers the screens that open it.
+// The opener calls openedFrom, unloads or hides itself, and shows the
+// screen; its close button unloads it, shows the opener again and then runs
+// whenBack, where the opener puts back what it showed.
+class VerseMeanings {
+public:
+    // The remainder, 1 to 10, whose verse the screen shows as it opens.
+    virtual void openedFrom(ScreenId origin, int remainder, std::function<void()> whenBack = {}) = 0;
+
+protected:
+    ~VerseMeanings() = default;
+};
+
+// The registry's entry screen, birth-date screen and meaning screen, by what
+// they offer. A screen that does not offer it is a fault of the program,
+// which the handler guard reports.
 EntryLists &entryLists(ScreenRegistry &screens);
 BirthDateFinder &birthDateFinder(ScreenRegistry &screens);
+VerseMeanings &verseMeanings(ScreenRegistry &screens);
 
 } // namespace duset

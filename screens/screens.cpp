@@ -10,6 +10,7 @@
 #include "form5.h"
 #include "form6.h"
 #include "form7.h"
+#include "form8.h"
 
 #include <stdexcept>
 
@@ -37,6 +38,11 @@ BirthDateFinder &birthDateFinder(ScreenRegistry &screens)
     return offerOf<BirthDateFinder>(screens, DateScreen);
 }
 
+VerseMeanings &verseMeanings(ScreenRegistry &screens)
+{
+    return offerOf<VerseMeanings>(screens, MeaningScreen);
+}
+
 std::unique_ptr<Screen> createScreen(ScreenRegistry &screens, ScreenId id)
 {
     switch (id) {
@@ -54,6 +60,8 @@ std::unique_ptr<Screen> createScreen(ScreenRegistry &screens, ScreenId id)
         return std::make_unique<Form6>(screens);
     case ScreenId::Form7:
         return std::make_unique<Form7>(screens);
+    case ScreenId::Form8:
+        return std::make_unique<Form8>(screens);
     }
     return nullptr;
 }

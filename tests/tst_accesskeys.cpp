@@ -67,6 +67,7 @@ enum class Situation {
     ListsFilled, // the entry screen with an item in each list
     EarlyYearDate, // the date screen with 1 January 2530, which has two animal years
     WholeDate, // the date screen with 15 June 2530
+    VerseFocused, // the meaning screen with the focus in its verse
 };
 
 using Outcome = std::function<bool(const Program &)>;
@@ -161,6 +162,11 @@ const std::vector<Case> &cases()
         {"Help: ห to the date screen", MainMenu, Situation::HelpOpen, {39, u's', u'ห'}, false, onlyOnView(DateScreen)},
         {"Help: บ to About", MainMenu, Situation::HelpOpen, {34, u'[', u'บ'}, false, messageTitled(u"เกี่ยวกับ duset"_qs)},
         {"Help: ย to About Qt", MainMenu, Situation::HelpOpen, {33, u'p', u'ย'}, false, messageTitled(u"About Qt"_qs)},
+        {"Help: ค to the meaning screen", MainMenu, Situation::HelpOpen, {17, u'8', u'ค'}, false,
+            onlyOnView(MeaningScreen)},
+        {"meaning: เ to the list", MeaningScreen, Situation::VerseFocused, {42, u'g', u'เ'}, true,
+            focusOn(MeaningScreen, "remainderList")},
+        {"meaning: ป closes", MeaningScreen, Situation::Screen, {53, u'x', u'ป'}, true, onlyOnView(MainMenu)},
         {"date: ว to the day", DateScreen, Situation::Screen, {47, u';', u'ว'}, true, focusOn(DateScreen, "dayField")},
         {"date: ด to the month", DateScreen, Situation::Screen, {41, u'f', u'ด'}, true,
             focusOn(DateScreen, "monthList")},
@@ -374,6 +380,9 @@ void TestAccessKeys::prepare(const Program &program, Situation situation)
         QCOMPARE(program.control(DateScreen, "civilYear")->isVisible(), early);
         break;
     }
+    case Situation::VerseFocused:
+        program.control(MeaningScreen, "verse")->setFocus();
+        break;
     }
 }
 

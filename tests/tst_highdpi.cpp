@@ -92,8 +92,8 @@ void TestHighDpi::starFieldCoversTheClientAreaAtItsNaturalSize()
     QFETCH(ScreenId, screen);
     Program program;
     openScreen(program, screen);
-    // The picture is 640 x 480 pixels on screen and reaches past every client
-    // area, right to the bottom-right corner.
+    // The picture is 640 x 480 pixels on screen, from the client area's
+    // top-left corner; a taller client area shows its colour below it.
     expectStarFieldWhereUncovered(program.window(screen)->surface(), Ratio);
 }
 

@@ -53,6 +53,7 @@ private slots:
     void centredScreensAreCentredAtEveryLoad();
     void closeButtonLeadsBackToTheMainMenu_data();
     void closeButtonLeadsBackToTheMainMenu();
+    void meaningScreenOpensAtARemainderAndLeadsBack();
     void closingTheMainMenuEndsTheProgram();
     void escapeClosesNothing();
     void endEndsAtOnce();
@@ -95,6 +96,8 @@ void TestNavigation::windowAttributes_data()
     QTest::newRow("verse page 1") << Route{{MainMenu, "m3"}} << VersePage1 << QSize(451, 478) << QColor(0xFFFFFF) << 13;
     QTest::newRow("verse page 2") << Route{{MainMenu, "m3"}, {VersePage1, "Command1"}} << VersePage2 << QSize(451, 478)
                                   << QColor(Qt::black) << 14; // ends in a space
+    QTest::newRow("meaning screen") << Route{{MainMenu, "meaning"}} << MeaningScreen << QSize(600, 600)
+                                    << QColor(Qt::black) << 18;
 }
 
 void TestNavigation::windowAttributes()
@@ -151,6 +154,8 @@ void TestNavigation::routes_data()
     QTest::newRow("predict, birth date, return") << Route{{menu, "m1"}, {Form1, "Command4"}, {Form7, "back"}} << Form1;
     QTest::newRow("predict, birth date, return, finish")
         << Route{{menu, "m1"}, {Form1, "Command4"}, {Form7, "back"}, {Form1, "Command2"}} << menu;
+    QTest::newRow("meaning") << Route{{menu, "meaning"}} << Form8;
+    QTest::newRow("meaning, close") << Route{{menu, "meaning"}, {Form8, "close"}} << menu;
 }
 
 void TestNavigation::routes()
@@ -234,6 +239,7 @@ void TestNavigation::closeButtonLeadsBackToTheMainMenu_data()
     QTest::newRow("date screen") << Route{{MainMenu, "dates"}} << DateScreen;
     QTest::newRow("date screen from the entry screen")
         << Route{{MainMenu, "m1"}, {EntryScreen, "Command4"}} << DateScreen;
+    QTest::newRow("meaning screen") << Route{{MainMenu, "meaning"}} << MeaningScreen;
 }
 
 void TestNavigation::closeButtonLeadsBackToTheMainMenu()
@@ -249,6 +255,42 @@ void TestNavigation::closeButtonLeadsBackToTheMainMenu()
     QCOMPARE(program.visibleScreens(), std::vector{MainMenu});
     QCOMPARE(program.window(MainMenu)->pos(), where);
     QCOMPARE(program.ended.count(), 0);
+}
+
+// Another screen opens the meaning screen at a remainder; its close button,
+// by its access key, and the title bar's close button both lead back there
+// and let that screen put back what it showed.
+void TestNavigation::meaningScreenOpensAtARemainderAndLeadsBack()
+{
+    Program program;
+    ScreenRegistry &screens = program.screens;
+    int back = 0;
+    const auto openAtEight = [&] {
+        screens.runHandler([&] {
+            screens.Unload(EntryScreen);
+            verseMeanings(screens).openedFrom(EntryScreen, 8, [&] { ++back; });
+            screens.Show(MeaningScreen);
+        });
+        QVERIFY(QTest::qWaitForWindowActive(program.window(MeaningScreen)));
+        QCOMPARE(program.control<QComboBox>(MeaningScreen, "remainderList")->currentIndex(), 7);
+    };
+    program.choose("m1");
+    openAtEight();
+    pressAccessKey(program.window(MeaningScreen)->focusWidget(), u'ป');
+    QTRY_COMPARE(program.visibleScreens(), std::vector{EntryScreen});
+    QVERIFY(!program.isLoaded(MeaningScreen));
+    QCOMPARE(back, 1);
+
+    openAtEight();
+    program.window(MeaningScreen)->close();
+    QCoreApplication::processEvents();
+    QCOMPARE(program.visibleScreens(), std::vector{EntryScreen});
+    QCOMPARE(back, 2);
+
+    // A remainder with no verse is a fault of the program, which ends it.
+    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(u"."_qs));
+    screens.runHandler([&] { verseMeanings(screens).openedFrom(EntryScreen, 11); });
+    QCOMPARE(program.ended.count(), 1);
 }
 
 void TestNavigation::closingTheMainMenuEndsTheProgram()

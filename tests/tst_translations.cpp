@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QRegularExpression>
 
@@ -102,10 +103,15 @@ void TestTranslations::everyFieldsMenuIsThai()
     ScreenWindow *window = openOnView(program, screen);
     QVERIFY(window);
 
-    const QList<QLineEdit *> fields = window->findChildren<QLineEdit *>();
-    if (fields.isEmpty())
+    // The one-line fields and the passages to read, by what they offer.
+    std::vector<std::pair<QWidget *, bool>> fields;
+    for (QLineEdit *field : window->findChildren<QLineEdit *>())
+        fields.emplace_back(field, field->isReadOnly());
+    for (QPlainTextEdit *passage : window->findChildren<QPlainTextEdit *>())
+        fields.emplace_back(passage->viewport(), passage->isReadOnly());
+    if (fields.empty())
         QSKIP("no fields on this screen");
-    for (QLineEdit *field : fields) {
+    for (const auto &[field, readOnly] : fields) {
         const QString where = field->parentWidget()->objectName() + u'/' + field->objectName();
         QPointer<QMenu> menu = openContextMenu(field);
         if (!field->isEnabled()) {
@@ -114,7 +120,7 @@ void TestTranslations::everyFieldsMenuIsThai()
             continue;
         }
         QVERIFY2(menu, qPrintable(where));
-        const QStringList expected = field->isReadOnly() ? readOnlyEntries() : editableEntries();
+        const QStringList expected = readOnly ? readOnlyEntries() : editableEntries();
         QCOMPARE(captions(menu), expected);
         for (const QAction *action : menu->actions()) {
             // An access key a Thai keyboard can press, or none at all.

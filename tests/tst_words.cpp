@@ -24,7 +24,8 @@ namespace {
 // What the file's keys begin with; a key that begins with none of them is
 // a text nothing is compared with.
 const QStringList Sections{u"Form1 "_qs, u"Form2 "_qs, u"Form3 "_qs, u"Form4 "_qs, u"Form5 "_qs, u"Form6 "_qs,
-    u"Form7 "_qs, u"warning "_qs, u"verdict "_qs, u"verse "_qs, u"about "_qs, u"error "_qs};
+    u"Form7 "_qs, u"Form8 "_qs, u"warning "_qs, u"verdict "_qs, u"verse "_qs, u"meaning "_qs, u"glossary "_qs,
+    u"about "_qs, u"error "_qs};
 
 // Birth choices as places in the entry screen's three lists (counted from 0:
 // Sunday first; January first, December last; the rat first), and the
@@ -126,6 +127,7 @@ private slots:
     void screenShowsItsWords();
     void boxesShowTheirWords();
     void verseCopiesPartOnlyWhereTheyShould();
+    void meaningScreenShowsEachVerseWithItsMeaning();
     void aChangedLetterIsFound_data();
     void aChangedLetterIsFound();
     void aTextMissingOrLeftOverIsFound();
@@ -262,6 +264,31 @@ void TestWords::verseCopiesPartOnlyWhereTheyShould()
             qPrintable(where + u"\n  from the page: "_qs + escapedLine(line) + u"\n  in the box:    "_qs
                 + escapedLine(lines[row - 1])));
     }
+}
+
+// The meaning screen, from one remainder to the next by the list's arrow key,
+// shows each verse as the boxes give it and its meaning and glossary.
+void TestWords::meaningScreenShowsEachVerseWithItsMeaning()
+{
+    Program program;
+    ScreenWindow *window = openOnView(program, MeaningScreen);
+    QVERIFY(window);
+    QWidget *list = window->focusWidget();
+    QVERIFY(qobject_cast<QComboBox *>(list));
+    Words shown;
+    for (int remainder = 1; remainder <= 10; ++remainder) {
+        if (remainder > 1)
+            QTest::keyClick(list, Qt::Key_Down);
+        const Words now = wordsShownBy(*window);
+        for (const QString &kind : {u"verse"_qs, u"meaning"_qs, u"glossary"_qs}) {
+            const QString key = kind + u' ' + QString::number(remainder);
+            const QStringList *lines = now.find(key);
+            QVERIFY2(lines, qPrintable(key));
+            shown.add(key, *lines);
+        }
+    }
+    const QStringList found = differences(shown, programWords(), {u"meaning "_qs, u"glossary "_qs});
+    QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
 }
 
 // The file's reader and the comparison find a one-letter change anywhere in

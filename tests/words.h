@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -201,6 +202,8 @@ inline QString kindOf(const QWidget *widget)
         return u"list"_qs;
     if (qobject_cast<const QLineEdit *>(widget))
         return u"field"_qs;
+    if (qobject_cast<const QPlainTextEdit *>(widget))
+        return u"passage"_qs;
     if (widget->inherits("QRadioButton"))
         return u"option"_qs;
     if (widget->inherits("QCheckBox"))
@@ -214,12 +217,16 @@ inline QString kindOf(const QWidget *widget)
 
 // Every text a loaded screen's window shows: its caption, its menus, and
 // each control's caption, text and items, in the order the controls stand
-// in the window.
+// in the window. The passages of the meaning screen go by what they show,
+// the texts of the remainder chosen in its list: "verse 8", "meaning 8",
+// "glossary 8".
 inline Words wordsShownBy(const ScreenWindow &window)
 {
     Words words;
     const QString screen = window.objectName();
     const bool byKind = screen == u"Form7";
+    const auto *remainders = window.surface()->findChild<const QComboBox *>();
+    const QString chosen = remainders ? QString::number(remainders->currentIndex() + 1) : QString();
     words.addText(screen + u" caption"_qs, window.windowTitle());
     if (const auto *bar = window.findChild<QMenuBar *>()) {
         for (const QAction *item : bar->actions()) {
@@ -247,6 +254,8 @@ inline Words wordsShownBy(const ScreenWindow &window)
             words.add(name + u" items"_qs, items);
         } else if (const auto *field = qobject_cast<const QLineEdit *>(widget)) {
             words.addText(name, field->text());
+        } else if (const auto *passage = qobject_cast<const QPlainTextEdit *>(widget)) {
+            words.add(widget->objectName() + u' ' + chosen, passage->toPlainText().split(u'\n'));
         } else if (const auto *button = qobject_cast<const QAbstractButton *>(widget)) {
             words.addText(name, button->text());
         } else if (const auto *label = qobject_cast<const QLabel *>(widget)) {

@@ -229,6 +229,12 @@ int main(int argc, char *argv[])
         tour.saveScreen(VersePage2, QStringLiteral("verses-2"));
         tour.click(VersePage2, "Command2");
 
+        // The meaning of the verse of the worked example, remainder 8.
+        tour.choose("meaning");
+        tour.pickItem(MeaningScreen, "remainderList", 7);
+        tour.saveScreen(MeaningScreen, QStringLiteral("meaning"));
+        tour.click(MeaningScreen, "close");
+
         // The same three items from a birth date: Wednesday 17 January 1996
         // (2539 in the Buddhist Era), before the fifth lunar month, so the
         // animal of the traditional count is the pig of 1995.

@@ -47,8 +47,8 @@ struct MenuChoice {
     std::string_view entry;
     int weight;
 };
-inline constexpr MenuChoice MenuChoices[]
-    = {{"m1", 8}, {"m2", 2}, {"m3", 3}, {"m4", 2}, {"end", 1}, {"dates", 3}, {"about", 1}, {"aboutQt", 1}};
+inline constexpr MenuChoice MenuChoices[] = {
+    {"m1", 8}, {"m2", 2}, {"m3", 3}, {"m4", 2}, {"end", 1}, {"dates", 3}, {"meaning", 2}, {"about", 1}, {"aboutQt", 1}};
 
 class Person {
 public:

@@ -321,6 +321,17 @@ class Tour:
         self.step("Predict again", ["alt+Thai_thothahan"], [("เศษ ๘ นั้นเปรื่องยศ", "ทั้งอำนาจแลวาสนา")])
         self.step("Enter closes the verse, Alt+จ back to the main menu", ["Return", "alt+Thai_chochan"],
                   ["Main menu"])
+        self.step("Alt+ว opens the help menu", ["alt+Thai_wowaen"], ["หาวัน เดือน ปีเกิด จากวันเกิด…"])
+        self.step("Down to the meaning of the verses", ["Down"], ["ความหมายของคำทำนาย"])
+        self.step("Enter opens it at remainder 1", ["Return"],
+                  ["ความหมายของคำทำนาย", ("เศษ", "เศษ ๑ เสาเรือนไฟไหม้"),
+                   ("บทกลอน", "ชะตะใครทั้งชายหญิง", "ความหมาย", "เศษ ๑ เปรียบชะตาเหมือนเสาเรือนที่ไฟไหม้")])
+        self.step("Seven steps down the list: remainder 8, heard whole", ["Down"] * 7,
+                  [("เศษ ๘ นั้นเปรื่องยศ", "ทั้งอำนาจแลวาสนา", "ความหมาย",
+                     "เศษ ๘ ทายว่าจะมียศศักดิ์และชื่อเสียงโดดเด่น", "ทั้งยังมีอำนาจและวาสนา")])
+        self.step("Tab to the verse", ["Tab"], ["บทกลอน", "เศษ ๘ นั้นเปรื่องยศ"])
+        self.step("Down reads the verse's next line", ["Down"], ["ทรัพย์ศฤงคารสถานถิ่น"])
+        self.step("Alt+ป back to the main menu", ["alt+Thai_popla"], ["Main menu"])
 
         self.speech.poll()
         if not any("SPEECH DISPATCHER: Speaking" in line for line in open(self.speech.path, errors="replace")):
