@@ -7,6 +7,8 @@
 
 #include <QScreen>
 
+#include <limits>
+
 using namespace duset;
 using namespace duset::testing;
 
@@ -78,6 +80,21 @@ void TestPlacement::windowsGoWhereTheyFit_data()
         << CentreScreen << none << verses << small << QRect(0, 28, 640, 452) << QPoint(94, 51);
     QTest::newRow("narrower than the window")
         << CentreScreen << none << verses << QRect(0, 0, 320, 240) << QRect(0, 0, 320, 240) << QPoint(4, 23);
+    // Screens as a broken platform or scale factor reports them: the window
+    // goes to the free part's corner and nothing overflows.
+    const int most = std::numeric_limits<int>::max();
+    const int least = std::numeric_limits<int>::min();
+    QTest::newRow("no screen at all") << CentreScreen << none << verses << QRect() << QRect() << QPoint(4, 23);
+    QTest::newRow("screen of negative size")
+        << CentreScreen << none << verses << large << QRect(100, 100, -50, -50) << QPoint(104, 123);
+    const QRect farEnd(QPoint(most - 99, most - 99), QPoint(most, most));
+    QTest::newRow("screen at the end of the int range, stored position past it")
+        << Manual << QPoint(71, 91) << mainMenu << farEnd << farEnd << QPoint(most - 95, most - 76);
+    const QRect everything(QPoint(least, least), QPoint(most, most));
+    QTest::newRow("screen as large as the int range")
+        << CentreScreen << none << verses << everything << everything << QPoint(-226, -230);
+    QTest::newRow("window as large as the int range")
+        << CentreScreen << none << QSize(most, most) << large << large << QPoint(4, 23);
 }
 
 void TestPlacement::windowsGoWhereTheyFit()
