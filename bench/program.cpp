@@ -12,6 +12,7 @@
 #include "builder.h"
 #include "framewatch.h"
 #include "platform.h"
+#include "preflight.h"
 #include "registry.h"
 #include "startup.h"
 
@@ -256,7 +257,7 @@ private:
 
 int main(int argc, char *argv[])
 {
-    if (!duset::prepareDisplay(argc, argv))
+    if (!duset::prepareProcess() || !duset::prepareDisplay(argc, argv))
         return 1;
     QApplication app(argc, argv);
     duset::displayOpened();

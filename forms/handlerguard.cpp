@@ -6,10 +6,12 @@
 #include "lifetime.h"
 #include "logging.h"
 #include "messages.h"
+#include "preflight.h"
 
 #include <QCoreApplication>
 
 #include <exception>
+#include <new>
 
 namespace duset {
 
@@ -24,6 +26,9 @@ void HandlerGuard::run(const std::function<void()> &handler)
     try {
         handler();
         return;
+    } catch (const std::bad_alloc &) {
+        // A box needs memory too.
+        endForWantOfMemory();
     } catch (const std::exception &error) {
         failure = QString::fromUtf8(error.what());
     } catch (...) {

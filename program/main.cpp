@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "platform.h"
+#include "preflight.h"
 #include "startup.h"
 
 #include <QApplication>
@@ -11,8 +12,8 @@
 int main(int argc, char *argv[])
 {
     // Decided before the application object exists, which is when Qt picks
-    // its platform.
-    if (!duset::prepareDisplay(argc, argv))
+    // its platform and fontconfig reads the fonts.
+    if (!duset::prepareProcess() || !duset::prepareDisplay(argc, argv))
         return EXIT_FAILURE;
     QApplication app(argc, argv);
     duset::displayOpened();

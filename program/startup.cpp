@@ -4,6 +4,7 @@
 #include "startup.h"
 
 #include "fonts.h"
+#include "preflight.h"
 #include "qtstrings.h"
 #include "registry.h"
 #include "screens.h"
@@ -13,10 +14,14 @@
 #include <QApplication>
 #include <QPixmapCache>
 
+#include <cstdlib>
+
 namespace duset {
 
 int run(QApplication &app)
 {
+    if (!canDrawOnDisplay())
+        return EXIT_FAILURE;
     // The registry decides when the program ends: a hidden main menu is still
     // a loaded screen, which Qt's last-window rule would not know.
     QApplication::setQuitOnLastWindowClosed(false);
