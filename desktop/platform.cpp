@@ -4,6 +4,7 @@
 #include "platform.h"
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <cstdio>
@@ -63,6 +64,33 @@ std::vector<Held> s_held;
     std::_Exit(EXIT_FAILURE);
 }
 
+// Where every platform Qt tried is missing from its plugins, rather than
+// unable to reach its display, the program names them. The caller holds the
+// lock.
+std::string whyNoPlatform(const QString &fatal)
+{
+    QStringList missing;
+    for (const Held &held : s_held) {
+        if (held.category != "qt.qpa.plugin")
+            continue;
+        if (!held.message.startsWith(u"Could not find the Qt platform plugin"))
+            return NoDisplayMessage; // found, and its display did not answer
+        missing.append(u'"' + held.message.section(u'"', 1, 1) + u'"');
+    }
+    if (missing.isEmpty())
+        return NoDisplayMessage;
+    const bool wayland = missing.contains(u"\"wayland\"");
+    QString installed = fatal.section(QStringLiteral("Available platform plugins are:"), 1).trimmed();
+    if (installed.endsWith(u'.'))
+        installed.chop(1);
+    return u"duset: แสดงหน้าต่างของโปรแกรมไม่ได้ เพราะไม่ได้ติดตั้งแพลตฟอร์ม %1 ของ Qt%2\n"
+           "duset: the program cannot show its windows: Qt's %3 %1 %4 not installed%5; those installed are: %6\n"_qs
+               .arg(missing.join(u", "), wayland ? u" (แพ็กเกจ Debian qt6-wayland)"_qs : QString(),
+                   missing.size() > 1 ? u"platforms"_qs : u"platform"_qs, missing.size() > 1 ? u"are"_qs : u"is"_qs,
+                   wayland ? u" (Debian package qt6-wayland)"_qs : QString(), installed)
+               .toStdString();
+}
+
 void forward(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (s_previous)
@@ -83,7 +111,7 @@ void watch(QtMsgType type, const QMessageLogContext &context, const QString &mes
         if (s_opening) {
             // Qt's last word when it has tried every platform, before it aborts.
             if (type == QtFatalMsg && message.contains(u"no Qt platform plugin could be initialized"))
-                endWith(NoDisplayMessage);
+                endWith(whyNoPlatform(message).c_str());
             if (type != QtFatalMsg && context.category && std::strncmp(context.category, "qt.qpa.", 7) == 0) {
                 s_held.push_back({type, context.category, message});
                 return;

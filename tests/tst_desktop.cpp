@@ -27,6 +27,7 @@ private slots:
     void noDisplayThatAnswersGivesTheMessage_data();
     void noDisplayThatAnswersGivesTheMessage();
     void tooLittleRoomEndsWithTheMessageAndSparesTheFontCache();
+    void aLiveDisplayWithoutThePlatformOrDepthIsNamed();
     void aMinimisedWindowComesBack_data() { addScreenRows(); }
     void aMinimisedWindowComesBack();
 };
@@ -90,7 +91,8 @@ struct Limit {
 // The program itself, started with nothing of the test's environment but
 // what is given here, a private run-time directory, and one of its limits
 // set where asked.
-Ended runProgram(const QStringList &environment, Limit limit = {}, int waitMs = 20'000)
+Ended runProgram(
+    const QStringList &environment, Limit limit = {}, int waitMs = 20'000, const QStringList &arguments = {})
 {
     static const QTemporaryDir runtime;
     QProcess program;
@@ -104,7 +106,7 @@ Ended runProgram(const QStringList &environment, Limit limit = {}, int waitMs = 
         const rlimit most{limit.most, limit.most};
         setrlimit(limit.resource, &most);
     });
-    program.start(QStringLiteral(DUSET_PROGRAM), {});
+    program.start(QStringLiteral(DUSET_PROGRAM), arguments);
     Ended ended;
     ended.finished = program.waitForFinished(waitMs);
     if (!ended.finished) {
@@ -229,6 +231,39 @@ void TestDesktop::tooLittleRoomEndsWithTheMessageAndSparesTheFontCache()
     const QStringList faces = thaiFaces(fontconfigFile(home, u"fresh"_qs));
     QVERIFY(faces.size() > 10);
     QCOMPARE(thaiFaces(fontconfig), faces);
+}
+
+// Where the display answers, what is missing is said: a platform that Qt
+// has no plugin for, chosen by a session's setting or on the command line,
+// or a colour depth Qt cannot draw in, where every window would stay blank.
+void TestDesktop::aLiveDisplayWithoutThePlatformOrDepthIsNamed()
+{
+    if (!QFile::exists(QStringLiteral(DUSET_XVFB)))
+        QSKIP("needs Xvfb (Debian package xvfb)");
+    QProcess server;
+    server.start(QStringLiteral(DUSET_XVFB),
+        {u"-displayfd"_qs, u"1"_qs, u"-screen"_qs, u"0"_qs, u"640x480x8"_qs, u"-nolisten"_qs, u"tcp"_qs});
+    QVERIFY(server.waitForReadyRead(20'000));
+    const QString display = u"DISPLAY=:"_qs + QString::fromLatin1(server.readLine()).trimmed();
+    const struct {
+        QStringList environment;
+        QStringList arguments;
+        QString said;
+    } cases[] = {
+        {{display, u"QT_QPA_PLATFORM=wayland"_qs}, {},
+            u"Qt's platform \"wayland\" is not installed (Debian package qt6-wayland)"_qs},
+        {{display, u"QT_QPA_PLATFORM=junk"_qs}, {}, u"Qt's platform \"junk\" is not installed"_qs},
+        {{display}, {u"-platform"_qs, u"junk"_qs}, u"Qt's platform \"junk\" is not installed"_qs},
+        {{display}, {}, u"its colour depth of 8 bits is not supported"_qs},
+    };
+    for (const auto &[environment, arguments, said] : cases) {
+        const Ended ended = runProgram(environment, {}, 20'000, arguments);
+        QVERIFY2(ended.finished && ended.status == QProcess::NormalExit && ended.code == 1, qPrintable(ended.error));
+        QVERIFY2(ended.error.contains(said), qPrintable(ended.error));
+        QVERIFY2(!ended.error.contains(u"no display"), qPrintable(ended.error));
+    }
+    server.kill();
+    server.waitForFinished();
 }
 
 // The windows keep out of the task bar, so a window the window manager
