@@ -247,6 +247,7 @@ void ScreenWindow::buildMenus(std::span<const Menu> menus)
     for (const Menu &menu : menus) {
         auto *dropDown = m_menuBar->addMenu(menu.caption.toString());
         dropDown->setObjectName(toQString(menu.name));
+        new HeldChord(dropDown);
         for (const MenuEntry &entry : menu.entries) {
             QAction *action
                 = isSeparator(entry) ? dropDown->addSeparator() : dropDown->addAction(entry.caption.toString());

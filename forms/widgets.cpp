@@ -10,6 +10,8 @@
 
 #include <QAbstractButton>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QShortcutEvent>
 #include <QStyle>
@@ -196,6 +198,36 @@ bool FocusAfterChoice::eventFilter(QObject *watched, QEvent *event)
     m_button->animateClick();
     m_button->setFocusPolicy(policy);
     return true;
+}
+
+HeldChord::HeldChord(QMenu *menu)
+    : QObject(menu)
+{
+    menu->installEventFilter(this);
+}
+
+bool HeldChord::eventFilter(QObject *, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Show:
+        m_altHeld = QGuiApplication::keyboardModifiers().testFlag(Qt::AltModifier);
+        break;
+    case QEvent::Hide:
+        m_altHeld = false;
+        break;
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        if (static_cast<QKeyEvent *>(event)->key() != Qt::Key_Alt)
+            break;
+        if (event->type() == QEvent::KeyRelease || event->spontaneous())
+            m_altHeld = false;
+        else if (std::exchange(m_altHeld, false))
+            return true;
+        break;
+    default:
+        break;
+    }
+    return false;
 }
 
 } // namespace duset

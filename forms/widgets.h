@@ -15,6 +15,7 @@
 #include <optional>
 
 class QAbstractButton;
+class QMenu;
 
 namespace duset {
 
@@ -95,6 +96,25 @@ protected:
 private:
     QAbstractButton *m_button;
     bool m_keyPressed = false;
+};
+
+// A menu that an Alt chord opens, such as Alt+L, opens as the letter comes.
+// With a screen reader, Qt hands each key press to the reader first and
+// delivers it again only once the reader lets it go, but takes a shortcut
+// at once: the Alt press that began the chord may reach the menu after it
+// has opened, and a menu closes on Alt, leaving the keys that follow to the
+// window behind it. So a menu that opened with Alt held takes no such
+// held-back Alt press until that Alt is let go. An Alt press that comes
+// straight from the window system closes it as before.
+class HeldChord : public QObject {
+public:
+    explicit HeldChord(QMenu *menu);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool m_altHeld = false;
 };
 
 } // namespace duset
