@@ -3,6 +3,7 @@
 
 #include "builder.h"
 
+#include "accessiblefields.h"
 #include "accessiblelists.h"
 #include "assets.h"
 #include "controls.h"
@@ -60,6 +61,7 @@ QWidget *buildLabel(const Control &control, QWidget *parent)
 
 QWidget *buildTextBox(const Control &control, QWidget *parent)
 {
+    useAccessibleFields();
     auto *field = new QLineEdit(control.text.toString(), parent);
     field->setCursorPosition(0); // show the beginning of the text, not its end
     setColour(field, QPalette::Base, control.backColor);
@@ -106,6 +108,7 @@ QWidget *buildButton(const Control &control, QWidget *parent)
 QWidget *buildComboBox(const Control &control, QWidget *parent)
 {
     useAccessibleLists();
+    useAccessibleFields();
     auto *combo = new QComboBox(parent);
     combo->setEditable(true);
     // The field holds exactly what the user typed or picked: Enter adds

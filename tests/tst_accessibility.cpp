@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "support.h"
+#include "words.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -143,6 +144,7 @@ private slots:
     void aRefusedHandOverSaysWhy();
     void emptyingTheListsIsSaid();
     void theMainMenuSaysTheProgramAndItsMenuKey();
+    void fieldsAreReadWhole();
 };
 
 void TestAccessibility::listsAreAnnouncedWithTheirLabels_data()
@@ -479,6 +481,47 @@ void TestAccessibility::theMainMenuSaysTheProgramAndItsMenuKey()
     // No other window says more than its caption.
     openScreen(program, EntryScreen);
     QCOMPARE(accessible(program.window(EntryScreen))->text(QAccessible::Description), QString());
+}
+
+// A screen reader reads a field's line through the runs of its text's
+// attributes, which must cover the text: every offset lies in a run, and the
+// runs reach the end. The line at the cursor, at the start and at the end,
+// is the whole text.
+void TestAccessibility::fieldsAreReadWhole()
+{
+    const auto readWhole = [](QLineEdit *field) {
+        QAccessibleTextInterface *text = accessible(field)->textInterface();
+        QVERIFY(text);
+        const int count = int(field->text().size());
+        QCOMPARE(text->characterCount(), count);
+        int start = -1, end = -1;
+        for (int offset = 0; offset < count; ++offset) {
+            text->attributes(offset, &start, &end);
+            QVERIFY2(start <= offset && offset < end, qPrintable(u"%1 at %2"_qs.arg(field->text()).arg(offset)));
+        }
+        QCOMPARE(end, count);
+        for (int cursor : {0, count}) {
+            field->setCursorPosition(cursor);
+            QCOMPARE(
+                text->textAtOffset(text->cursorPosition(), QAccessible::LineBoundary, &start, &end), field->text());
+        }
+    };
+    {
+        Program program;
+        QVERIFY(openDateScreen(program));
+        auto *day = program.control<QLineEdit>(DateScreen, "dayField");
+        auto *year = program.control<QLineEdit>(DateScreen, "yearField");
+        typeText(day, u"31"_qs);
+        typeText(year, u"2539"_qs);
+        readWhole(day);
+        readWhole(year);
+    }
+    // Half a line of verse that ends in a tone mark.
+    Program program;
+    openScreen(program, VersePage1);
+    auto *verse = program.control<QLineEdit>(VersePage1, "Text1");
+    QCOMPARE(verse->text(), programWords().text(u"Form5 Text1"_qs));
+    readWhole(verse);
 }
 
 QTEST_MAIN(TestAccessibility)
