@@ -8,6 +8,7 @@
 #include "assets.h"
 #include "controls.h"
 #include "placement.h"
+#include "reading.h"
 #include "registry.h"
 #include "text.h"
 #include "widgets.h"
@@ -231,6 +232,8 @@ ScreenWindow::ScreenWindow(const ScreenDescription &description)
     for (const Control &control : description.controls)
         m_controls.push_back(buildControl(control));
     nameFieldsByTheirLabels();
+    if (description.reading == Reading::ByLine)
+        readByLine();
     orderFocus();
 }
 
@@ -344,6 +347,29 @@ void ScreenWindow::nameFieldsByTheirLabels()
         if (auto *list = qobject_cast<QComboBox *>(named); list && list->lineEdit())
             list->lineEdit()->setAccessibleName(QString(label->text()).remove(u'&'));
     }
+}
+
+// Orca says a window's description after its caption as the window opens,
+// and a page says its lines there. The lines are the page's whole text, as
+// flat review reads it row by row: Tab and say-all reach no label, and a
+// screen reader's say-all stops at the end of the field it starts in. A
+// field that holds part of a line is named by the line, so that Tab, which
+// may lead down one column of fields and then the next, gives each line
+// whole as well.
+void ScreenWindow::readByLine()
+{
+    QStringList lines;
+    if (!m_description.spokenDescription.isEmpty())
+        lines << m_description.spokenDescription.toString();
+    for (const ReadingLine &line : readingLines(m_description.controls)) {
+        lines << line.text;
+        for (const std::size_t part : line.parts) {
+            QWidget *field = m_controls[part];
+            if (line.parts.size() > 1 && qobject_cast<QLineEdit *>(field) && field->accessibleName().isEmpty())
+                field->setAccessibleName(line.text);
+        }
+    }
+    setAccessibleDescription(lines.join(u'\n'));
 }
 
 void ScreenWindow::orderFocus()

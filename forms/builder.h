@@ -57,6 +57,7 @@ private:
     void buildMenus(std::span<const Menu> menus);
     QWidget *buildControl(const Control &control);
     void nameFieldsByTheirLabels();
+    void readByLine();
     void orderFocus();
     bool scrollWhereButtonsWouldBeCut(int room);
 

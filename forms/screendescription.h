@@ -44,6 +44,13 @@ enum class WindowIcon { Chart, Menu, Information };
 enum class Placement { Manual, CentreScreen };
 enum class Alignment { Left, Centre };
 
+// How a screen reader reads a screen. A form is read control by control, as
+// the focus reaches each. A page, which a person opens to read, is read by
+// its lines as well: as it opens, after its caption, its lines top to
+// bottom, each whole; and a field that holds part of a line is named by its
+// whole line.
+enum class Reading { ByControl, ByLine };
+
 struct Control {
     // A drop-down list offers only its items; option buttons on one screen
     // exclude each other; a multi-line text box holds a passage to read,
@@ -107,6 +114,7 @@ struct ScreenDescription {
     // What a screen reader says of the window after its caption, where the
     // window gives a sighted person more than its caption does.
     QStringView spokenDescription{};
+    Reading reading = Reading::ByControl;
 };
 
 } // namespace duset

@@ -86,6 +86,7 @@ constexpr ScreenDescription Description{
     .backColor = White,
     .icon = WindowIcon::Information,
     .controls = Controls,
+    .reading = Reading::ByLine,
 };
 
 using enum OrderControl;

@@ -94,6 +94,7 @@ constexpr ScreenDescription Description{
     .backColor = Black,
     .icon = WindowIcon::Information,
     .controls = Controls,
+    .reading = Reading::ByLine,
 };
 
 using enum HistoryControl;

@@ -78,6 +78,7 @@ constexpr ScreenDescription Description{
     .backColor = White,
     .icon = WindowIcon::Information,
     .controls = Controls,
+    .reading = Reading::ByLine,
 };
 
 using enum VersePage1Control;

@@ -83,6 +83,7 @@ constexpr ScreenDescription Description{
     .backColor = Black,
     .icon = WindowIcon::Information,
     .controls = Controls,
+    .reading = Reading::ByLine,
 };
 
 using enum VersePage2Control;

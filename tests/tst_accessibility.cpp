@@ -144,6 +144,8 @@ private slots:
     void aRefusedHandOverSaysWhy();
     void emptyingTheListsIsSaid();
     void theMainMenuSaysTheProgramAndItsMenuKey();
+    void pagesSayTheirLinesWhole_data();
+    void pagesSayTheirLinesWhole();
     void fieldsAreReadWhole();
 };
 
@@ -481,6 +483,71 @@ void TestAccessibility::theMainMenuSaysTheProgramAndItsMenuKey()
     // No other window says more than its caption.
     openScreen(program, EntryScreen);
     QCOMPARE(accessible(program.window(EntryScreen))->text(QAccessible::Description), QString());
+}
+
+// The lines of each page as its tables set them out, by the names of the
+// controls on each row, left to right; their texts from the word file.
+void TestAccessibility::pagesSayTheirLinesWhole_data()
+{
+    QTest::addColumn<ScreenId>("screen");
+    QTest::addColumn<QList<QStringList>>("rows");
+    const auto texts = [](const char *prefix, std::initializer_list<int> numbers) {
+        QStringList names;
+        for (int n : numbers)
+            names << u"%1%2"_qs.arg(QLatin1String(prefix)).arg(n);
+        return names;
+    };
+    QList<QStringList> order{{u"Label1"_qs}, {u"Label2"_qs, u"Label3"_qs, u"Label4"_qs}};
+    // The ninth row is Label14, the tenth Label13.
+    for (int n : {5, 6, 7, 8, 9, 10, 11, 12, 14, 13, 15, 16})
+        order << texts("Label", {n});
+    QTest::newRow("order screen") << OrderScreen << order;
+    QList<QStringList> history{{u"Label1"_qs}, {u"Label2"_qs}};
+    for (int n = 1; n <= 11; ++n)
+        history << texts("Text", {n});
+    QTest::newRow("history") << HistoryScreen << history;
+    QList<QStringList> first{{u"Label1"_qs}};
+    for (int row = 1; row <= 15; ++row)
+        first << texts("Text", {row, row + 15});
+    first << texts("Text", {31, 32});
+    QTest::newRow("verse page 1") << VersePage1 << first;
+    QList<QStringList> second{{u"Label1"_qs}, texts("Text", {33, 34}), texts("Text", {35, 38}), texts("Text", {36, 39}),
+        texts("Text", {37, 40})};
+    for (int row = 5; row <= 14; ++row)
+        second << texts("Text", {2 * row - 9, 2 * row - 8});
+    QTest::newRow("verse page 2") << VersePage2 << second;
+}
+
+// A page says its lines after its caption as it opens, each whole and in the
+// order a person reads them, and a field that holds half a line is named by
+// the whole line, so that Tab gives the line whole too. The words count; the
+// runs of spaces that line them up are no part of what is heard.
+void TestAccessibility::pagesSayTheirLinesWhole()
+{
+    QFETCH(ScreenId, screen);
+    QFETCH(QList<QStringList>, rows);
+    Program program;
+    openScreen(program, screen);
+    ScreenWindow *window = program.window(screen);
+    const QString form = window->objectName();
+    QStringList expected;
+    for (const QStringList &row : rows) {
+        QStringList words;
+        for (const QString &control : row)
+            words << programWords().text(form + u' ' + control);
+        const QString line = words.join(u' ').simplified();
+        expected << line;
+        for (const QString &control : row) {
+            auto *field = qobject_cast<QLineEdit *>(window->control(control.toStdString()));
+            if (field)
+                QCOMPARE(name(field).simplified(), row.size() > 1 ? line : QString());
+        }
+    }
+    QStringList said = accessible(window)->text(QAccessible::Description).split(u'\n');
+    for (QString &line : said)
+        line = line.simplified();
+    QCOMPARE(said, expected);
+    QCOMPARE(name(window), window->windowTitle());
 }
 
 // A screen reader reads a field's line through the runs of its text's

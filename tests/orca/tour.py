@@ -27,17 +27,54 @@ STEP_TIMEOUT = 15.0  # seconds for Orca to speak what a step expects
 QUIET = 0.4  # seconds without speech that end a step
 
 # Orca writes "SPEECH OUTPUT: '<text>'" and then the voice, which starts with
-# "{" or "[", sometimes after " voice=<name>"; the text may run over lines.
-SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: voice=\w+)? ?[\[{]", re.S)
+# "{" or "[", sometimes after " voice=<name>", or is "None"; the text may run
+# over lines, which the log indents.
+SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: voice=\w+)? ?(?:[\[{]|None)", re.S)
 START = "SPEECH OUTPUT: '"
+LINE_BREAK = re.compile(r"\r?\n {0,18}")
 
 
 class TourFailed(Exception):
     pass
 
 
+def simple(text):
+    """A text as it is heard: runs of spaces, which only line texts up, as one."""
+    return " ".join(text.split())
+
+
 class Whole(str):
     """An expected text that is a whole spoken line, not a part of one."""
+
+
+class Line(str):
+    """An expected text that is heard as a line of its own: a whole spoken
+    line, or a whole line of a text spoken with line breaks."""
+
+
+def read_words(path):
+    """The texts of the program's word file by their keys, lines joined."""
+    escapes = {"\\": "\\", "r": "\r", "n": "\n", "t": "\t"}
+    words, key = {}, None
+    for line in open(path, encoding="utf-8").read().splitlines():
+        if line.startswith("[") and line.endswith("]"):
+            key = line[1:-1]
+            words[key] = []
+        elif key is not None and len(line) >= 2 and line[0] == line[-1] == "|":
+            text = re.sub(r"\\x\{([0-9A-Fa-f]+)\}|\\(.)",
+                          lambda m: chr(int(m.group(1), 16)) if m.group(1) else escapes[m.group(2)], line[1:-1])
+            words[key].append(text)
+    return {key: "\r\n".join(lines) for key, lines in words.items()}
+
+
+# The lines of each page as its tables set them out: the controls on each row,
+# left to right.
+ORDER_ROWS = [["Label1"], ["Label2", "Label3", "Label4"]] + [
+    ["Label%d" % n] for n in (5, 6, 7, 8, 9, 10, 11, 12, 14, 13, 15, 16)]
+HISTORY_ROWS = [["Label1"], ["Label2"]] + [["Text%d" % n] for n in range(1, 12)]
+VERSE_1_ROWS = [["Label1"]] + [["Text%d" % r, "Text%d" % (r + 15)] for r in range(1, 16)] + [["Text31", "Text32"]]
+VERSE_2_ROWS = [["Label1"], ["Text33", "Text34"], ["Text35", "Text38"], ["Text36", "Text39"], ["Text37", "Text40"]] + [
+    ["Text%d" % (2 * r - 9), "Text%d" % (2 * r - 8)] for r in range(5, 15)]
 
 
 class Speech:
@@ -67,7 +104,7 @@ class Speech:
             if not match:
                 self.pending = self.pending[start:]
                 return  # the rest of this line is still to come
-            self.lines.append(match.group(1).replace("\r", "").replace("\n", " / "))
+            self.lines.append(LINE_BREAK.sub(" / ", match.group(1)))
             self.pending = self.pending[match.end():]
 
 
@@ -217,7 +254,9 @@ class Tour:
 
         def holds(line, part):
             if isinstance(part, Whole):
-                return line.strip().rstrip(".") == part
+                return simple(line).rstrip(".") == simple(part)
+            if isinstance(part, Line):
+                return simple(part) in [simple(each).rstrip(".") for each in line.split(" / ")]
             return part in line
 
         def said(parts, lines):
@@ -261,6 +300,11 @@ class Tour:
         not_selected = orca_words.pgettext("radiobutton", "not selected")
         checked = Whole(orca_words.pgettext("checkbox", "checked"))
         not_checked = Whole(orca_words.pgettext("checkbox", "not checked"))
+        text_selected = orca_words.pgettext("text", "selected")
+        words = read_words(self.args.words)
+
+        def lines(form, rows):
+            return [Line(" ".join(simple(words["%s %s" % (form, name)]) for name in row)) for row in rows]
 
         env = dict(self.env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         saved, self.env = self.env, env
@@ -302,11 +346,14 @@ class Tour:
         self.step("Enter picks the month", ["Return"], ["เดือน", "เดือนมกราคม(เดือนยี่)"])
         self.step("Down in the closed list", ["Down"], ["เดือนกุมภาพันธ์"])
         self.step("Up in the closed list", ["Up"], ["เดือนมกราคม(เดือนยี่)"])
-        self.step("Shift+Tab to the day and Tab back to the month list", ["shift+Tab", "Tab"],
-                  ["วัน", "เดือน", "เดือนมกราคม(เดือนยี่)"])
+        # A field is heard whole as it takes the focus and its text is selected.
+        self.step("Shift+Tab to the day, heard whole", ["shift+Tab"], ["วัน", Whole("17 " + text_selected)])
+        self.step("Tab back to the month list", ["Tab"], ["เดือน", "เดือนมกราคม(เดือนยี่)"])
         self.step("Tab to the year, 2539 typed: the results", ["Tab", "2", "5", "3", "9"],
                   ["ปี พ.ศ.", ("เกิดต้นปี จึงนับปีนักษัตรได้สองแบบ", "วันพุธ", "เดือนมกราคม(เดือนยี่)",
                                "(เลือกด้านล่าง)", "จันทรคติ วันพุธ แรม ๑๓ ค่ำ เดือนยี่ ปีกุน")])
+        self.step("Shift+Tab and Tab back: the year is heard whole", ["shift+Tab", "Tab"],
+                  [Whole("2539 " + text_selected)])
         self.step("Alt+ท chooses the traditional count", ["alt+Thai_thothahan"],
                   [("นับแบบไทย", "ปีกุน (หมู)"), selected, ("ครบแล้ว", "ปีเกิด ปีกุน (หมู)")],
                   absent=[not_selected])
@@ -333,6 +380,24 @@ class Tour:
         self.step("Down reads the verse's next line", ["Down"], ["ทรัพย์ศฤงคารสถานถิ่น"])
         self.step("Alt+ป back to the main menu", ["alt+Thai_popla"], ["Main menu"])
 
+        # The pages: each says its lines, every one whole, as it opens.
+        self.step("Alt+L, ป: the history", ["alt+l", "Thai_popla"], lines("Form3", HISTORY_ROWS))
+        self.step("Alt+ว: the order screen", ["alt+Thai_wowaen"],
+                  [words["Form2 caption"]] + lines("Form2", ORDER_ROWS) + ["ปิด"])
+        self.step("KP_Add twice: the window read line by line", ["KP_Add", "KP_Add"],
+                  [Whole(line) for line in lines("Form2", ORDER_ROWS)])
+        self.step("Alt+ป back to the main menu", ["alt+Thai_popla"], ["Main menu"])
+        # The field that has the focus says its whole line as its name, and
+        # then its own text, to the last mark.
+        verse_1 = lines("Form5", VERSE_1_ROWS)
+        self.step("Alt+L, ก: verse page 1", ["alt+l", "Thai_kokai"], verse_1 + [Whole(words["Form5 Text1"])])
+        self.step("Tab: a half-line with its whole line", ["Tab"],
+                  [str(verse_1[2]), Whole(words["Form5 Text2"] + " " + text_selected)])
+        self.step("Alt+ห: verse page 2", ["alt+Thai_hohip"],
+                  lines("Form6", VERSE_2_ROWS) + [words["Form6 Command1"].replace("&", "")])
+        self.step("KP_7: the line above the buttons in flat review", ["KP_Home"],
+                  [Whole(lines("Form6", VERSE_2_ROWS)[-1])])
+
         self.speech.poll()
         if not any("SPEECH DISPATCHER: Speaking" in line for line in open(self.speech.path, errors="replace")):
             raise TourFailed("Orca never spoke through speech-dispatcher")
@@ -350,6 +415,7 @@ def main():
     for program in ("orca", "xvfb", "openbox", "dbus-daemon", "speech-dispatcher", "xdotool", "setxkbmap",
                     "xmodmap"):
         parser.add_argument("--" + program, required=True)
+    parser.add_argument("--words", required=True, help="the program's word file")
     parser.add_argument("--transcript", help="also write the transcript to this file")
     parser.add_argument("--keep", action="store_true", help="keep the temporary folder")
     args = parser.parse_args()
