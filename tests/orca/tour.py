@@ -47,6 +47,18 @@ class Whole(str):
     """An expected text that is a whole spoken line, not a part of one."""
 
 
+class State(str):
+    """An expected state that a spoken line ends with: said on its own, or
+    after the name and role of the control as it takes the focus. A state
+    that ends as another does ("checked", "not checked") is given that one
+    to tell them apart."""
+
+    def __new__(cls, text, unlike=""):
+        state = super().__new__(cls, text)
+        state.unlike = unlike
+        return state
+
+
 class Line(str):
     """An expected text that is heard as a line of its own: a whole spoken
     line, or a whole line of a text spoken with line breaks."""
@@ -255,6 +267,9 @@ class Tour:
         def holds(line, part):
             if isinstance(part, Whole):
                 return simple(line).rstrip(".") == simple(part)
+            if isinstance(part, State):
+                said = simple(line).rstrip(".")
+                return (said == part or said.endswith(" " + part)) and not (part.unlike and said.endswith(part.unlike))
             if isinstance(part, Line):
                 return simple(part) in [simple(each).rstrip(".") for each in line.split(" / ")]
             return part in line
@@ -298,8 +313,10 @@ class Tour:
         orca_words = gettext.translation("orca", os.path.join(prefix, "share", "locale"), languages=["th"])
         selected = orca_words.pgettext("radiobutton", "selected")
         not_selected = orca_words.pgettext("radiobutton", "not selected")
-        checked = Whole(orca_words.pgettext("checkbox", "checked"))
-        not_checked = Whole(orca_words.pgettext("checkbox", "not checked"))
+        # Orca says the state after the box as the box takes the focus, or on
+        # its own where the box is ticked after that.
+        not_checked = State(orca_words.pgettext("checkbox", "not checked"))
+        checked = State(orca_words.pgettext("checkbox", "checked"), unlike=not_checked)
         text_selected = orca_words.pgettext("text", "selected")
         words = read_words(self.args.words)
 
@@ -405,8 +422,11 @@ class Tour:
     def write_transcript(self, out):
         for title, keys, lines in self.transcript:
             out.write("%s%s\n" % (title, " (%s)" % " ".join(keys) if keys else ""))
+            # A text spoken with line breaks is written a line at a time, the
+            # lines after its first indented under it.
             for line in lines:
-                out.write(("    %s" % line).rstrip() + "\n")
+                for number, part in enumerate(line.split(" / ")):
+                    out.write(("%s%s" % ("      " if number else "    ", part)).rstrip() + "\n")
 
 
 def main():
