@@ -347,7 +347,9 @@ bool TestAccessKeys::use(Layout layout)
 void TestAccessKeys::press(Key key, Layout layout, bool alt, bool shift)
 {
     if (m_keyboard)
-        m_keyboard->press(key.keycode, (alt ? RealKeyboard::WithAlt : 0) | (shift ? RealKeyboard::WithShift : 0));
+        m_keyboard->press(key.keycode,
+            (alt ? RealKeyboard::WithAlt : RealKeyboard::Plain)
+                | (shift ? RealKeyboard::WithShift : RealKeyboard::Plain));
     else
         sendAsX(key, layout, alt, shift);
 }
