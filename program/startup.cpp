@@ -4,6 +4,7 @@
 #include "startup.h"
 
 #include "fonts.h"
+#include "iconic.h"
 #include "preflight.h"
 #include "qtstrings.h"
 #include "registry.h"
@@ -39,6 +40,7 @@ int run(QApplication &app)
     // that shows.
     QPixmapCache::setCacheLimit(0);
     releaseXlibRecordsAtEveryShow(app);
+    refuseToStayIconic(app);
 
     ScreenRegistry screens(createScreen);
     QObject::connect(&screens, &ScreenRegistry::programEnded, &app, &QCoreApplication::exit);

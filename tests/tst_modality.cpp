@@ -7,12 +7,28 @@
 
 #include "support.h"
 
+#include "iconic.h"
 #include "reckoning.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QTimer>
+
+#include <atomic>
+#include <chrono>
+#include <random>
+#include <thread>
+
+#if DUSET_TEST_WITH_XCB
+#include <xcb/xcb.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#endif
 
 using namespace duset;
 using namespace duset::testing;
@@ -95,6 +111,8 @@ private slots:
     void aClickThatLandsUnderAContextMenu();
     void theBoxOutlivesItsOwnersWindow();
     void theBoxStandsOverItsOwner();
+    void aMinimiseBurstLeavesNoWindowIconic_data();
+    void aMinimiseBurstLeavesNoWindowIconic();
 };
 
 void TestModality::keysThatLandWhileTheBoxIsOpen_data()
@@ -249,3 +267,141 @@ void TestModality::theBoxStandsOverItsOwner()
 
 QTEST_MAIN(TestModality)
 #include "tst_modality.moc"
+
+#if DUSET_TEST_WITH_XCB
+namespace {
+
+xcb_atom_t atom(xcb_connection_t *connection, const char *name)
+{
+    std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
+        xcb_intern_atom_reply(
+            connection, xcb_intern_atom(connection, 0, std::uint16_t(std::strlen(name)), name), nullptr),
+        &std::free);
+    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+}
+
+// What a pager or `xdotool windowminimize` asks of the window manager, from
+// connections of their own: eight of them at once, each asking four times
+// for every window, a few milliseconds apart.
+void minimiseBurst(const std::vector<xcb_window_t> &windows)
+{
+    std::vector<std::thread> senders;
+    for (unsigned seed = 1; seed <= 8; ++seed) {
+        senders.emplace_back([&windows, seed] {
+            xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
+            const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+            const xcb_atom_t changeState = atom(connection, "WM_CHANGE_STATE");
+            std::minstd_rand random(seed);
+            for (int round = 0; round < 4; ++round) {
+                for (const xcb_window_t window : windows) {
+                    xcb_client_message_event_t request{};
+                    request.response_type = XCB_CLIENT_MESSAGE;
+                    request.format = 32;
+                    request.window = window;
+                    request.type = changeState;
+                    request.data.data32[0] = 3; // IconicState
+                    xcb_send_event(connection, 0, root,
+                        XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                        reinterpret_cast<const char *>(&request));
+                    xcb_flush(connection);
+                    std::this_thread::sleep_for(std::chrono::microseconds(random() % 20'000));
+                }
+            }
+            xcb_disconnect(connection);
+        });
+    }
+    for (std::thread &sender : senders)
+        sender.join();
+}
+
+// Whether the window manager has every window in its normal state, as a
+// person sees it, read from a connection of the test's own.
+bool allInView(const std::vector<xcb_window_t> &windows)
+{
+    xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
+    const xcb_atom_t state = atom(connection, "WM_STATE");
+    bool inView = true;
+    for (const xcb_window_t window : windows) {
+        std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
+            xcb_get_property_reply(connection, xcb_get_property(connection, 0, window, state, state, 0, 2), nullptr),
+            &std::free);
+        inView = inView && reply && xcb_get_property_value_length(reply.get()) >= 4
+            && *static_cast<const std::uint32_t *>(xcb_get_property_value(reply.get())) == 1; // NormalState
+    }
+    xcb_disconnect(connection);
+    return inView;
+}
+
+} // namespace
+#endif
+
+void TestModality::aMinimiseBurstLeavesNoWindowIconic_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::newRow("warning") << u"warning"_qs;
+    QTest::newRow("verse") << u"verse"_qs;
+    QTest::newRow("About") << u"about"_qs;
+}
+
+// The windows keep out of the task bar, so a window left iconic could not be
+// brought back: after a burst of requests to minimise every window, with
+// each kind of box open, every window is back in view within a second,
+// three bursts running.
+void TestModality::aMinimiseBurstLeavesNoWindowIconic()
+{
+#if DUSET_TEST_WITH_XCB
+    QFETCH(QString, box);
+    if (QGuiApplication::platformName() != u"xcb")
+        QSKIP("on an X server with a window manager (tst_modality_x11)");
+    static QProcess windowManager;
+    if (windowManager.state() == QProcess::NotRunning) {
+        windowManager.start(QStringLiteral(DUSET_OPENBOX), {});
+        QVERIFY(windowManager.waitForStarted());
+        QTest::qWait(500);
+    }
+    refuseToStayIconic(*qApp);
+    ProgramWithBoxes program(60'000);
+    int bursts = 0;
+    program.whileOpen = [&](QMessageBox *opened) {
+        const auto close = qScopeGuard([opened] { opened->buttons().front()->click(); });
+        QVERIFY(QTest::qWaitForWindowActive(opened));
+        std::vector<xcb_window_t> windows;
+        for (const QWidget *window : QApplication::topLevelWidgets()) {
+            if (window->isVisible())
+                windows.push_back(xcb_window_t(window->winId()));
+        }
+        QCOMPARE(windows.size(), std::size_t(2)); // the box and its screen
+        for (; bursts < 3; ++bursts) {
+            // The program answers the window manager while the requests come.
+            std::atomic_bool sent = false;
+            std::thread burst([&] {
+                minimiseBurst(windows);
+                sent = true;
+            });
+            const bool done = QTest::qWaitFor([&] { return sent.load(); }, 20'000);
+            burst.join();
+            QVERIFY(done);
+            QVERIFY2(QTest::qWaitFor([&] { return allInView(windows); }, 1'000),
+                qPrintable(u"still iconic a second after burst %1"_qs.arg(bursts + 1)));
+        }
+    };
+    if (box == u"about"_qs) {
+        QVERIFY(QTest::qWaitForWindowActive(program.window(MainMenu)));
+        program.choose("about");
+    } else {
+        openScreen(program, EntryScreen);
+        QVERIFY(QTest::qWaitForWindowActive(program.window(EntryScreen)));
+        if (box == u"verse"_qs) {
+            program.pick(1, 3);
+            program.pick(2, 0);
+            program.pick(3, 11);
+        }
+        program.click(EntryScreen, "Command1");
+    }
+    QTRY_VERIFY(program.settled());
+    QCOMPARE(bursts, 3);
+    QCOMPARE(program.boxes.size(), std::size_t(1));
+#else
+    QSKIP("built without XCB");
+#endif
+}
