@@ -34,6 +34,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <type_traits>
 #include <utility>
@@ -74,8 +75,13 @@ QWidget *buildTextBox(const Control &control, QWidget *parent)
     applyFont(field, control.font);
     field->setAlignment(horizontal(control.alignment) | Qt::AlignVCenter);
     field->setReadOnly(control.locked);
-    if (control.enabled && !control.locked)
+    if (control.enabled && !control.locked) {
         field->setValidator(new FieldText(control.maxLength, field));
+        // A field cuts an edit to its length before the validator sees it,
+        // so a year pasted after a page of spaces would lose its last digit
+        // unseen; the validator sees every edit whole and refuses it whole.
+        field->setMaxLength(std::numeric_limits<int>::max());
+    }
     // The keyboard reads the number row here as the digits printed on it.
     if (control.numbers)
         field->setInputMethodHints(Qt::ImhPreferNumbers);

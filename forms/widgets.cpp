@@ -156,6 +156,8 @@ FieldText::FieldText(int limit, QObject *parent)
 
 QValidator::State FieldText::validate(QString &input, int &) const
 {
+    if (input.size() > MostCharacters)
+        return Invalid;
     for (qsizetype i = 0; i < input.size(); ++i) {
         const QChar character = input.at(i);
         if (character.isHighSurrogate() && i + 1 < input.size() && input.at(i + 1).isLowSurrogate()) {

@@ -69,10 +69,13 @@ private:
 // What a person may put into a field: text without control or format
 // characters and without half of a character, and no more characters than
 // the field's limit. The spaces around the text are not read, so they do
-// not count. An edit that breaks this is refused whole, and the field says
-// so by its inputRejected signal.
+// not count, but no field holds more than a field of Qt's does, spaces and
+// all. An edit that breaks this is refused whole, and the field says so by
+// its inputRejected signal.
 class FieldText final : public QValidator {
 public:
+    static constexpr qsizetype MostCharacters = 32767;
+
     FieldText(int limit, QObject *parent);
 
     State validate(QString &input, int &) const override;

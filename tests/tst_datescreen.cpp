@@ -296,6 +296,8 @@ void TestDateScreen::fieldsReadWhatTheyKeep_data()
     // towards the field's two or four characters.
     QTest::newRow("a year pasted with a space before it") << u"yearField"_qs << u" 2539"_qs << u" 2539"_qs << wednesday;
     QTest::newRow("a year pasted between spaces") << u"yearField"_qs << u"  2539 "_qs << u"  2539 "_qs << wednesday;
+    QTest::newRow("a year after as many spaces as a field holds")
+        << u"yearField"_qs << QString(32763, u' ') + u"2539"_qs << QString(32763, u' ') + u"2539"_qs << wednesday;
     QTest::newRow("a day pasted with a space before it") << u"dayField"_qs << u" 17"_qs << u" 17"_qs << wednesday;
     QTest::newRow("a day in Thai digits, pasted") << u"dayField"_qs << u"๑๗ "_qs << u"๑๗ "_qs << wednesday;
     // A character outside the basic plane is one character, whole.
@@ -349,6 +351,8 @@ void TestDateScreen::fieldsRefuseWhatTheyCannotKeep_data()
         << u"yearField"_qs << Way::FromAnInputMethod << QString(QChar(0xDFDF)) + QChar(0xD835) << QString();
     // More than the field reads is refused, not cut.
     QTest::newRow("a five-digit year") << u"yearField"_qs << Way::Pasted << u"25390"_qs << QString();
+    QTest::newRow("a year after more spaces than a field holds")
+        << u"yearField"_qs << Way::Pasted << QString(32764, u' ') + u"2539"_qs << QString();
     QTest::newRow("a third digit of the day") << u"dayField"_qs << Way::Typed << u"123"_qs << u"12"_qs;
     QTest::newRow("a day and a character of another plane") << u"dayField"_qs << Way::Pasted << u"12𝟟"_qs << QString();
 }
