@@ -3,10 +3,13 @@
 
 #include "preflight.h"
 
-#include <QBackingStore>
 #include <QGuiApplication>
-#include <QScreen>
-#include <QWindow>
+
+#if DUSET_WITH_XCB
+#include <xcb/xcb.h>
+
+#include <cstdint>
+#endif
 
 #include <cerrno>
 #include <charconv>
@@ -155,23 +158,58 @@ bool prepareProcess()
     return true;
 }
 
+#if DUSET_WITH_XCB
+namespace {
+
+// The colour depth of the X screen's own visual where Qt cannot draw through
+// it, else 0. Qt paints into an image in the format of the window's visual,
+// which is the screen's own: it has such formats for true colour of 15 bits
+// and more and for 8-bit grey, and none for a colour map.
+int undrawableDepth(xcb_connection_t *connection)
+{
+    char *host = nullptr;
+    int display = 0;
+    int number = 0;
+    if (xcb_parse_display(nullptr, &host, &display, &number))
+        std::free(host);
+    else
+        number = 0;
+    xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(connection));
+    for (; screens.rem && number > 0; --number)
+        xcb_screen_next(&screens);
+    if (!screens.rem)
+        return 0;
+    const xcb_screen_t *screen = screens.data;
+    for (auto depths = xcb_screen_allowed_depths_iterator(screen); depths.rem; xcb_depth_next(&depths)) {
+        for (auto visuals = xcb_depth_visuals_iterator(depths.data); visuals.rem; xcb_visualtype_next(&visuals)) {
+            if (visuals.data->visual_id != screen->root_visual)
+                continue;
+            const std::uint8_t kind = visuals.data->_class;
+            const bool colour = kind == XCB_VISUAL_CLASS_TRUE_COLOR || kind == XCB_VISUAL_CLASS_DIRECT_COLOR;
+            if ((colour && screen->root_depth >= 15)
+                || (kind == XCB_VISUAL_CLASS_GRAY_SCALE && screen->root_depth == 8))
+                return 0;
+            return screen->root_depth;
+        }
+    }
+    return 0;
+}
+
+} // namespace
+#endif
+
 bool canDrawOnDisplay()
 {
-    // Qt draws into an image of the display's own format, and knows no such
-    // format for a colour map. Only the X server offers displays of that kind.
-    if (QGuiApplication::platformName() != u"xcb")
-        return true;
-    QWindow probe;
-    probe.resize(1, 1);
-    probe.create();
-    QBackingStore store(&probe);
-    store.resize(QSize(1, 1));
-    const QPaintDevice *device = store.paintDevice();
-    if (device && device->paintEngine())
-        return true;
-    const int depth = probe.screen() ? probe.screen()->depth() : 0;
-    std::fprintf(stderr, DepthMessage, depth, depth);
-    return false;
+#if DUSET_WITH_XCB
+    // Only an X server offers displays of that kind.
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    if (const int depth = connection ? undrawableDepth(connection) : 0) {
+        std::fprintf(stderr, DepthMessage, depth, depth);
+        return false;
+    }
+#endif
+    return true;
 }
 
 } // namespace duset
