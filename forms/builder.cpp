@@ -216,9 +216,7 @@ QWidget *buildImage(const Control &control, QWidget *parent)
 } // namespace
 
 ScreenWindow::ScreenWindow(const ScreenDescription &description)
-    : FormWindow(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-        | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
-    , m_description(description)
+    : m_description(description)
 {
     setObjectName(toQString(description.name));
     setWindowTitle(description.caption.toString());

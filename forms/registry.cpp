@@ -7,7 +7,6 @@
 #include "builder.h"
 #include "inputmethods.h"
 #include "screen.h"
-#include "taskbar.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -61,12 +60,10 @@ void ScreenRegistry::Show(ScreenId id)
     if (!screen.isLoaded())
         static_cast<LoadableScreen &>(screen).load();
     ScreenWindow *window = screen.window();
-    if (window->isVisible()) {
+    if (window->isVisible())
         window->raise();
-    } else {
-        refuseTaskbarButton(window);
+    else
         window->show();
-    }
     window->activateWindow();
 }
 
