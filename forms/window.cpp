@@ -26,10 +26,15 @@ constexpr int WidestFrame = 64;
 
 } // namespace
 
-// A fixed dialog frame with a title bar and a close button only.
+// A fixed frame with a title bar and a close button only. The window is an
+// ordinary top-level one, not a dialog: Qt would make a dialog without a
+// parent transient for a hidden window of its own, which mutter finds
+// invalid, and mutter lists every dialog without a real parent in its
+// window switcher, overview and dash, whatever the dialog asks. An ordinary
+// window that asks to stay off the task bar stays off them all.
 FormWindow::FormWindow()
     : QWidget(nullptr,
-        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
 }
