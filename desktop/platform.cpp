@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -56,6 +57,9 @@ std::mutex s_lock;
 QtMessageHandler s_previous = nullptr;
 bool s_opening = false;
 std::vector<Held> s_held;
+// Only a Wayland display is set, so Qt's Wayland platform is the one that
+// could answer.
+bool s_waylandOnly = false;
 
 [[noreturn]] void endWith(const char *message)
 {
@@ -69,6 +73,12 @@ std::vector<Held> s_held;
 // lock.
 std::string whyNoPlatform(const QString &fatal)
 {
+    // With only a Wayland display, Qt's Wayland platform is the one that
+    // could have answered, whatever else Qt tried after it.
+    if (s_waylandOnly && std::ranges::any_of(s_held, [](const Held &held) {
+            return held.message.startsWith(u"Could not find the Qt platform plugin \"wayland\"");
+        }))
+        return NoWaylandPlatformMessage;
     QStringList missing;
     for (const Held &held : s_held) {
         if (held.category != "qt.qpa.plugin")
@@ -131,7 +141,8 @@ bool prepareDisplay(int argc, char *argv[])
         .waylandDisplay = environment("WAYLAND_DISPLAY")};
     // Qt tries the platforms of the list in turn, so no display needs to be
     // reached before Qt itself reaches it.
-    switch (choosePlatform(displays)) {
+    const PlatformChoice choice = choosePlatform(displays);
+    switch (choice) {
     case PlatformChoice::X11:
         qputenv("QT_QPA_PLATFORM", "xcb");
         break;
@@ -146,6 +157,7 @@ bool prepareDisplay(int argc, char *argv[])
         break;
     }
     const std::lock_guard lock(s_lock);
+    s_waylandOnly = choice == PlatformChoice::Native;
     s_opening = true;
     s_previous = qInstallMessageHandler(watch);
     return true;
@@ -168,6 +180,12 @@ const char *const NoDisplayMessage
       "หรือติดต่อจอภาพที่ตั้งไว้ไม่ได้\n"
       "duset: there is no display to show the program's windows on: neither DISPLAY nor WAYLAND_DISPLAY "
       "is set, or the display set cannot be reached\n";
+
+const char *const NoWaylandPlatformMessage
+    = "duset: มีจอภาพ Wayland (WAYLAND_DISPLAY) แต่แสดงหน้าต่างของโปรแกรมไม่ได้ เพราะไม่ได้ติดตั้งแพลตฟอร์ม \"wayland\" "
+      "ของ Qt (แพ็กเกจ Debian qt6-wayland): ติดตั้งแพ็กเกจนั้น หรือเปิด Xwayland แล้วตั้งค่า DISPLAY\n"
+      "duset: there is a Wayland display (WAYLAND_DISPLAY) but the program cannot show its windows: Qt's platform "
+      "\"wayland\" is not installed (Debian package qt6-wayland); install it, or start Xwayland and set DISPLAY\n";
 
 const char *const NoThreadMessage
     = "duset: โปรแกรมทำงานต่อไม่ได้ เพราะเริ่มเธรดที่ต้องใช้ไม่ได้ หน่วยความจำหรือพื้นที่ที่อยู่ไม่พอ\n"

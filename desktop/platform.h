@@ -42,6 +42,9 @@ void displayOpened();
 
 // Said on standard error when there is no display, in Thai and English.
 extern const char *const NoDisplayMessage;
+// Said on standard error instead where only a Wayland display is set and Qt
+// has no Wayland platform (Debian's qt6-wayland), in Thai and English.
+extern const char *const NoWaylandPlatformMessage;
 // Said on standard error when a thread cannot start, in Thai and English.
 extern const char *const NoThreadMessage;
 

@@ -6,6 +6,7 @@
 #include "platform.h"
 
 #include <QFile>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -72,6 +73,13 @@ void TestDesktop::theNoDisplayMessageSpeaksThaiAndEnglish()
     QVERIFY(message.contains(u"ไม่พบจอภาพ"));
     QVERIFY(message.contains(u"no display"));
     QVERIFY(message.endsWith(u'\n'));
+    // Where a Wayland display is there, the message names what is missing,
+    // in both languages' lines.
+    const QStringList wayland = QString::fromUtf8(NoWaylandPlatformMessage).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(wayland.size(), 2);
+    QVERIFY(wayland[0].contains(u"จอภาพ Wayland") && wayland[1].contains(u"Wayland display"));
+    for (const QString &line : wayland)
+        QVERIFY(line.contains(u"qt6-wayland") && line.contains(u"Xwayland"));
 }
 
 namespace {
@@ -124,17 +132,25 @@ Ended runProgram(
 void TestDesktop::noDisplayThatAnswersGivesTheMessage_data()
 {
     QTest::addColumn<QStringList>("environment");
+    QTest::addColumn<QString>("message");
     const QString goneX = u"DISPLAY=:4711"_qs; // no X server listens there
     const QString goneWayland = u"WAYLAND_DISPLAY=duset-no-compositor"_qs;
     const QString waylandSession = u"XDG_SESSION_TYPE=wayland"_qs;
-    QTest::newRow("nothing set") << QStringList{};
-    QTest::newRow("X server gone") << QStringList{goneX};
-    QTest::newRow("no compositor") << QStringList{goneWayland};
-    QTest::newRow("no compositor, Wayland session") << QStringList{goneWayland, waylandSession};
-    QTest::newRow("neither answers") << QStringList{goneX, goneWayland};
-    QTest::newRow("neither answers, Wayland session") << QStringList{goneX, goneWayland, waylandSession};
-    QTest::newRow("X server gone, Wayland session") << QStringList{goneX, waylandSession};
-    QTest::newRow("X11 chosen, X server gone") << QStringList{u"QT_QPA_PLATFORM=xcb"_qs, goneX};
+    const QString noDisplay = QString::fromUtf8(NoDisplayMessage);
+    // With only a Wayland display set, what is missing is Qt's Wayland
+    // platform where Debian's qt6-wayland is not installed, and otherwise the
+    // compositor.
+    const bool waylandPlatform
+        = QFile::exists(QLibraryInfo::path(QLibraryInfo::PluginsPath) + u"/platforms/libqwayland-generic.so"_qs);
+    const QString onlyWayland = waylandPlatform ? noDisplay : QString::fromUtf8(NoWaylandPlatformMessage);
+    QTest::newRow("nothing set") << QStringList{} << noDisplay;
+    QTest::newRow("X server gone") << QStringList{goneX} << noDisplay;
+    QTest::newRow("no compositor") << QStringList{goneWayland} << onlyWayland;
+    QTest::newRow("no compositor, Wayland session") << QStringList{goneWayland, waylandSession} << onlyWayland;
+    QTest::newRow("neither answers") << QStringList{goneX, goneWayland} << noDisplay;
+    QTest::newRow("neither answers, Wayland session") << QStringList{goneX, goneWayland, waylandSession} << noDisplay;
+    QTest::newRow("X server gone, Wayland session") << QStringList{goneX, waylandSession} << noDisplay;
+    QTest::newRow("X11 chosen, X server gone") << QStringList{u"QT_QPA_PLATFORM=xcb"_qs, goneX} << noDisplay;
 }
 
 // Where no display answers, Qt would abort with its advice to reinstall the
@@ -142,11 +158,12 @@ void TestDesktop::noDisplayThatAnswersGivesTheMessage_data()
 void TestDesktop::noDisplayThatAnswersGivesTheMessage()
 {
     QFETCH(QStringList, environment);
+    QFETCH(QString, message);
     const Ended ended = runProgram(environment);
     QVERIFY(ended.finished);
     QCOMPARE(ended.status, QProcess::NormalExit);
     QCOMPARE(ended.code, 1);
-    QCOMPARE(ended.error, QString::fromUtf8(NoDisplayMessage));
+    QCOMPARE(ended.error, message);
 }
 
 namespace {
