@@ -45,12 +45,15 @@ packages=(
 # typists run, too: IBus and Fcitx 5 with their Thai engines (LibThai, and
 # Fcitx's Thai keyboard) and Fcitx's front end for Qt 6 (Qt carries IBus's).
 # Fontconfig's fc-list counts the Thai faces that a font cache lists after
-# the program met too little memory.
+# the program met too little memory. They run the program under two more
+# window managers, metacity and mutter (GNOME's, on X11), to see where those
+# put and bring back its windows and what they keep off their window lists.
 if [[ $mode == test ]]; then
     packages+=(desktop-file-utils appstream reuse git clang-format xvfb xauth clang libclang-rt-14-dev lintian)
     packages+=(x11-xkb-utils libxtst-dev fontconfig)
     packages+=(orca speech-dispatcher at-spi2-core dbus openbox xdotool x11-xserver-utils procps python3)
     packages+=(ibus ibus-libthai fcitx5 fcitx5-libthai fcitx5-frontend-qt6)
+    packages+=(metacity mutter)
 fi
 
 as_root() {
