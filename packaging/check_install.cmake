@@ -59,6 +59,15 @@ if(NOT licence MATCHES "<project_license>GPL-3.0-or-later</project_license>")
     message(FATAL_ERROR "the metainfo does not name the project's licence: ${licence}")
 endif()
 
+# A software centre shows the program in Thai where its language is Thai, as
+# the menu does with the desktop entry.
+foreach(element name summary p)
+    file(STRINGS ${metainfo} thai REGEX "<${element} xml:lang=\"th\">")
+    if(NOT thai)
+        message(FATAL_ERROR "the metainfo has no Thai ${element}")
+    endif()
+endforeach()
+
 run(${DESKTOP_FILE_VALIDATE} ${desktop})
 run(${APPSTREAMCLI} validate --no-net ${metainfo})
 # The tree as a whole: the metainfo's launchable and icon are found beside it.
