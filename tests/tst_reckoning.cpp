@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The duset developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "itemnames.h"
 #include "reckoning.h"
 #include "text.h"
 
@@ -59,6 +60,8 @@ private slots:
     void textsThatAreNoItem();
     void freeTextAfterAVerdictIsNotReadAsTheOldChoice();
     void newChoicesReplaceOldValues();
+    void typedNamesOfferTheirItems_data();
+    void typedNamesOfferTheirItems();
 };
 
 void TestReckoning::workedExamples_data()
@@ -254,6 +257,55 @@ void TestReckoning::newChoicesReplaceOldValues()
     QCOMPARE(state.DayValue, 1);
     QCOMPARE(state.MonthValue, 1);
     QCOMPARE(state.YearValue, 1.0);
+}
+
+// What a list offers for a text being typed: short forms, names without
+// the list's word, the words in parentheses and the order screen's
+// spellings, with or without spaces and full stops.
+void TestReckoning::typedNamesOfferTheirItems_data()
+{
+    QTest::addColumn<int>("list");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("offered");
+    const int day = int(EntryList::Day);
+    const int month = int(EntryList::Month);
+    const int year = int(EntryList::Year);
+    QTest::newRow("พุธ") << day << u"พุธ"_qs << QStringList{Days[3]};
+    QTest::newRow("พ") << day << u"พ"_qs << QStringList{Days[3], Days[4]};
+    QTest::newRow("อ, Sunday's อา. and Tuesday") << day << u"อ"_qs << QStringList{Days[0], Days[2]};
+    QTest::newRow("วันพฤหัสบดี") << day << u"วันพฤหัสบดี"_qs << QStringList{Days[4]};
+    QTest::newRow("the whole item") << day << Days[6] << QStringList{Days[6]};
+    QTest::newRow("มกรา") << month << u"มกรา"_qs << QStringList{Months[0]};
+    QTest::newRow("ม.ค.") << month << u"ม.ค."_qs << QStringList{Months[0]};
+    QTest::newRow("มค") << month << u"มค"_qs << QStringList{Months[0]};
+    QTest::newRow("ม") << month << u"ม"_qs << QStringList{Months[0], Months[2], Months[5]};
+    QTest::newRow("ยี่") << month << u"ยี่"_qs << QStringList{Months[0]};
+    QTest::newRow("เดือนอ้าย") << month << u"เดือนอ้าย"_qs << QStringList{Months[11]};
+    QTest::newRow("the order screen's January") << month << u"เดือนมกราคม(ยี่)"_qs << QStringList{Months[0]};
+    QTest::newRow("the order screen's December") << month << u"เดือนธันวาคม(อ้าย)"_qs << QStringList{Months[11]};
+    QTest::newRow("ก") << month << u"ก"_qs << QStringList{Months[1], Months[6], Months[8]};
+    QTest::newRow("หมู") << year << u"หมู"_qs << QStringList{Years[11]};
+    QTest::newRow("กุน") << year << u"กุน"_qs << QStringList{Years[11]};
+    QTest::newRow("ปีกุน(หมู)") << year << u"ปีกุน(หมู)"_qs << QStringList{Years[11]};
+    QTest::newRow("มะเมีย(ม้า), without ปี") << year << u"มะเมีย(ม้า)"_qs << QStringList{Years[6]};
+    QTest::newRow("งู") << year << u"งู"_qs << QStringList{Years[4], Years[5]};
+    QTest::newRow("หมา") << year << u"หมา"_qs << QStringList{Years[10]};
+    QTest::newRow("a day in the year list") << year << u"พุธ"_qs << QStringList{};
+    QTest::newRow("nothing") << day << QString() << QStringList{};
+    QTest::newRow("spaces and full stops") << month << u" . "_qs << QStringList{};
+    QTest::newRow("Latin") << day << u"Wed"_qs << QStringList{};
+}
+
+void TestReckoning::typedNamesOfferTheirItems()
+{
+    QFETCH(int, list);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, offered);
+    const QStringList &items = list == int(EntryList::Day) ? Days : list == int(EntryList::Month) ? Months : Years;
+    QStringList found;
+    for (const std::size_t place : itemsNamed(EntryList(list), utf16(typed)))
+        found << items.at(qsizetype(place));
+    QCOMPARE(found, offered);
 }
 
 QTEST_APPLESS_MAIN(TestReckoning)
