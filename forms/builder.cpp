@@ -7,6 +7,7 @@
 #include "accessiblelists.h"
 #include "assets.h"
 #include "controls.h"
+#include "offers.h"
 #include "placement.h"
 #include "reading.h"
 #include "registry.h"
@@ -124,6 +125,8 @@ QWidget *buildComboBox(const Control &control, QWidget *parent)
     combo->setCompleter(nullptr);
     // What a person types or pastes there is refused as a field's is.
     combo->setValidator(new FieldText(0, combo));
+    if (control.offers)
+        new ItemOffers(combo, control.offers);
     for (const QStringView item : control.items)
         combo->addItem(item.toString());
     combo->setCurrentIndex(-1);

@@ -6,9 +6,11 @@
 #include <QPalette>
 #include <QStringView>
 
+#include <cstddef>
 #include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 // A screen is described once, as plain data in twips, and built afresh from
 // that description every time it is loaded.
@@ -83,6 +85,9 @@ struct Control {
     bool locked = false; // a field that can be focused and copied from but not edited
     bool border = false; // a thin line around a label
     std::span<const QStringView> items{}; // the list of a combo box
+    // The items of a combo box that a text being typed may stand for, which
+    // the list offers as the person types; none offers nothing.
+    std::vector<std::size_t> (*offers)(std::u16string_view typed) = nullptr;
     Picture picture = Picture::None;
     int maxLength = 0; // the most characters a text box takes, spaces around them not counted; 0 for no limit
     bool numbers = false; // a text box of numbers: the number row types its digits, whichever layout is active

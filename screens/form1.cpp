@@ -5,6 +5,7 @@
 
 #include "announce.h"
 #include "builder.h"
+#include "itemnames.h"
 #include "lists.h"
 #include "look.h"
 #include "messages.h"
@@ -71,7 +72,8 @@ constexpr Control Controls[] = {
         .width = 1095,
         .height = 330,
         .tabIndex = 5,
-        .items = WeekdayItems},
+        .items = WeekdayItems,
+        .offers = [](std::u16string_view typed) { return itemsNamed(EntryList::Day, typed); }},
     {.kind = ComboBox,
         .name = "Combo2",
         .left = 1440,
@@ -79,7 +81,8 @@ constexpr Control Controls[] = {
         .width = 2175,
         .height = 330,
         .tabIndex = 6,
-        .items = MonthItems},
+        .items = MonthItems,
+        .offers = [](std::u16string_view typed) { return itemsNamed(EntryList::Month, typed); }},
     {.kind = ComboBox,
         .name = "Combo3",
         .left = 1440,
@@ -87,7 +90,8 @@ constexpr Control Controls[] = {
         .width = 1575,
         .height = 330,
         .tabIndex = 7,
-        .items = YearItems},
+        .items = YearItems,
+        .offers = [](std::u16string_view typed) { return itemsNamed(EntryList::Year, typed); }},
     button("Command1", 1440, 855, 8, u"&ทำนาย", Picture::PointingHand),
     button("Command2", 3240, 495, 9, u"&จบ"),
     button("Command3", 2520, 495, 10, u"ใ&ส่ข้อมูลใหม่"),

@@ -68,6 +68,7 @@ enum class Situation {
     EarlyYearDate, // the date screen with 1 January 2530, which has two animal years
     WholeDate, // the date screen with 15 June 2530
     VerseFocused, // the meaning screen with the focus in its verse
+    OfferOpen, // the entry screen with the day list's offer open for "พ"
 };
 
 using Outcome = std::function<bool(const Program &)>;
@@ -146,6 +147,8 @@ const std::vector<Case> &cases()
     static const std::vector<Case> all{
         {"entry: ท predicts", EntryScreen, Situation::Screen, {58, u'm', u'ท'}, true, predicted()},
         {"entry: ส empties the lists", EntryScreen, Situation::ListsFilled, {46, u'l', u'ส'}, true, listsEmpty()},
+        {"entry: ส empties the lists past an open offer", EntryScreen, Situation::OfferOpen, {46, u'l', u'ส'}, true,
+            listsEmpty()},
         {"entry: จ finishes", EntryScreen, Situation::Screen, {19, u'0', u'จ'}, true, onlyOnView(MainMenu)},
         {"entry: ว finds from the birth date", EntryScreen, Situation::Screen, {47, u';', u'ว'}, true,
             onlyOnView(DateScreen)},
@@ -384,6 +387,10 @@ void TestAccessKeys::prepare(const Program &program, Situation situation)
     }
     case Situation::VerseFocused:
         program.control(MeaningScreen, "verse")->setFocus();
+        break;
+    case Situation::OfferOpen:
+        typeText(program.control<QComboBox>(EntryScreen, "Combo1")->lineEdit(), u"พ"_qs);
+        QVERIFY(program.control(EntryScreen, "Combo1")->findChild<QWidget *>(u"offers"_qs)->isVisible());
         break;
     }
 }

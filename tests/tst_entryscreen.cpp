@@ -13,6 +13,7 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 
 using namespace duset;
 using namespace duset::testing;
@@ -78,6 +79,7 @@ private slots:
     void tabFollowsTheTabIndexes();
     void pickingPutsExactlyTheItemInTheField();
     void typedTextStaysAsTyped();
+    void typingOffersItemsAndChoosesNone();
     void predictShowsTheVerse();
     void predictOnAFreshScreenWarnsOfAllThree();
     void predictAfterFreeTextWarns();
@@ -166,6 +168,71 @@ void TestEntryScreen::typedTextStaysAsTyped()
     tab.setCommitString(u"\t"_qs);
     QCoreApplication::sendEvent(days, &tab);
     QCOMPARE(days->currentText(), kept);
+}
+
+// A short form or another spelling offers its items under the list; the
+// field keeps what was typed until Down puts an offer in it, and predict
+// reads only what the field shows.
+void TestEntryScreen::typingOffersItemsAndChoosesNone()
+{
+    OpenEntryScreen screen;
+    const auto offered = [](const QComboBox *list) {
+        QStringList items;
+        const auto *view = list->findChild<const QListView *>(u"offers"_qs);
+        if (view && view->isVisible()) {
+            for (int row = 0; row < view->model()->rowCount(); ++row)
+                items << view->model()->index(row, 0).data().toString();
+        }
+        return items;
+    };
+    const struct {
+        int list;
+        QString typed;
+        QString item;
+    } cases[] = {
+        {1, u"พุธ"_qs, u"วันพุธ"_qs},
+        {2, u"ม.ค."_qs, u"เดือนมกราคม(เดือนยี่)"_qs},
+        {3, u"ปีกุน(หมู)"_qs, u"ปีกุน (หมู)"_qs},
+    };
+    for (const auto &[n, typed, item] : cases) {
+        QComboBox *list = screen.list(n);
+        list->setFocus();
+        typeText(list, typed);
+        QCOMPARE(offered(list), QStringList{item});
+        QCOMPARE(list->currentText(), typed);
+        if (n < 3) {
+            // Esc closes the offer and keeps the text.
+            QTest::keyClick(list, Qt::Key_Escape);
+            QCOMPARE(offered(list), QStringList{});
+            QCOMPARE(list->currentText(), typed);
+        }
+    }
+    // Tab closes the offer and leaves the year as typed; predict names it,
+    // and the month and the day, which were never picked.
+    QTest::keyClick(screen.list(3), Qt::Key_Tab);
+    QCOMPARE(offered(screen.list(3)), QStringList{});
+    QCOMPARE(screen.list(3)->currentText(), u"ปีกุน(หมู)"_qs);
+    screen.click(EntryScreen, "Command1");
+    QCOMPARE(screen.messages.back().message.text,
+        toQString(WarningPrefix) + toQString(MissingDay) + toQString(MissingMonth) + toQString(MissingYear)
+            + toQString(WarningSuffix));
+
+    // Down puts the first offer in the field, Up goes back no further than
+    // the first, and Enter takes what the field shows.
+    QComboBox *days = screen.list(1);
+    days->setFocus();
+    days->lineEdit()->selectAll();
+    typeText(days, toQString(DayTable[3].key).left(4));
+    QCOMPARE(offered(days), (QStringList{u"วันพุธ"_qs, u"วันพฤหัส"_qs}));
+    QTest::keyClick(days, Qt::Key_Down);
+    QTest::keyClick(days, Qt::Key_Down);
+    QCOMPARE(days->currentText(), u"วันพฤหัส"_qs);
+    QTest::keyClick(days, Qt::Key_Up);
+    QTest::keyClick(days, Qt::Key_Up);
+    QCOMPARE(days->currentText(), u"วันพุธ"_qs);
+    QTest::keyClick(days, Qt::Key_Return);
+    QCOMPARE(offered(days), QStringList{});
+    QCOMPARE(days->currentText(), u"วันพุธ"_qs);
 }
 
 void TestEntryScreen::predictShowsTheVerse()
