@@ -84,6 +84,13 @@ double reduce(double total)
     return total;
 }
 
+std::u16string thaiNumber(int number)
+{
+    std::u16string text = number >= 10 ? thaiNumber(number / 10) : std::u16string();
+    text += static_cast<char16_t>(u'๐' + number % 10);
+    return text;
+}
+
 std::u16string joinLines(std::span<const std::u16string_view> lines)
 {
     std::u16string text;
@@ -155,6 +162,27 @@ ReckoningOutcome Reckon(
     }
     // Three matching items always add up to 3..31, which reduces to 1..10.
     throw std::logic_error("the reckoning reached a total with no verse");
+}
+
+std::u16string Working(std::u16string_view dayText, std::u16string_view monthText, std::u16string_view yearText)
+{
+    // The reckoning itself, on fields of its own, so that the working ends
+    // in the remainder whose verse predict shows.
+    ReckoningState state;
+    const ReckoningOutcome outcome = Reckon(dayText, monthText, yearText, state);
+    if (outcome.kind != ReckoningOutcome::Kind::Verdict)
+        return {};
+    // "เดือนมกราคม(เดือนยี่)" is เดือนยี่; "ปีกุน (หมู)" is ปีกุน.
+    if (const auto open = monthText.find(u'('); open != std::u16string_view::npos)
+        monthText = monthText.substr(open + 1, monthText.size() - open - 2);
+    yearText = yearText.substr(0, yearText.find(u' '));
+    const int total = state.DayValue + state.MonthValue + static_cast<int>(state.YearValue);
+    std::u16string working;
+    working.append(dayText).append(u" ").append(thaiNumber(state.DayValue));
+    working.append(u" + ").append(monthText).append(u" ").append(thaiNumber(state.MonthValue));
+    working.append(u" + ").append(yearText).append(u" ").append(thaiNumber(static_cast<int>(state.YearValue)));
+    working.append(u" = ").append(thaiNumber(total)).append(u" → เศษ ").append(thaiNumber(outcome.remainder));
+    return working;
 }
 
 } // namespace duset

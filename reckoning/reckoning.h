@@ -99,4 +99,10 @@ inline constexpr std::u16string_view VerdictTitle = u"คำทำนายข�
 ReckoningOutcome Reckon(
     std::u16string_view dayText, std::u16string_view monthText, std::u16string_view yearText, ReckoningState &state);
 
+// The working of the reckoning of three list items, as the history screen's
+// rule tells it, in Thai digits: "วันพุธ ๔ + เดือนยี่ ๒ + ปีกุน ๑๒ = ๑๘ → เศษ ๘".
+// A month is named by its old name where its item gives one, a year by its
+// animal's name. Empty where a text is no item of its list.
+std::u16string Working(std::u16string_view dayText, std::u16string_view monthText, std::u16string_view yearText);
+
 } // namespace duset

@@ -70,13 +70,20 @@ void TestReckoning::workedExamples_data()
     QTest::addColumn<int>("month");
     QTest::addColumn<int>("year");
     QTest::addColumn<int>("remainder");
+    QTest::addColumn<QString>("working"); // as the birth-date screen shows it
     // Indices into the lists.
-    QTest::newRow("Sunday, December, rat: 3, the smallest total") << 0 << 11 << 0 << 3;
-    QTest::newRow("Saturday, November, pig: 31 gives 1") << 6 << 10 << 11 << 1;
-    QTest::newRow("Saturday, November, dog: 30 gives 10") << 6 << 10 << 10 << 10;
-    QTest::newRow("Saturday, November, ox: 21 gives 1") << 6 << 10 << 1 << 1;
-    QTest::newRow("Friday, October, tiger: 20 gives 10") << 5 << 9 << 2 << 10;
-    QTest::newRow("Wednesday, January, pig: 18 gives 8") << 3 << 0 << 11 << 8;
+    QTest::newRow("Sunday, December, rat: 3, the smallest total")
+        << 0 << 11 << 0 << 3 << u"วันอาทิตย์ ๑ + เดือนอ้าย ๑ + ปีชวด ๑ = ๓ → เศษ ๓"_qs;
+    QTest::newRow("Saturday, November, pig: 31 gives 1")
+        << 6 << 10 << 11 << 1 << u"วันเสาร์ ๗ + เดือนพฤศจิกายน ๑๒ + ปีกุน ๑๒ = ๓๑ → เศษ ๑"_qs;
+    QTest::newRow("Saturday, November, dog: 30 gives 10")
+        << 6 << 10 << 10 << 10 << u"วันเสาร์ ๗ + เดือนพฤศจิกายน ๑๒ + ปีจอ ๑๑ = ๓๐ → เศษ ๑๐"_qs;
+    QTest::newRow("Saturday, November, ox: 21 gives 1")
+        << 6 << 10 << 1 << 1 << u"วันเสาร์ ๗ + เดือนพฤศจิกายน ๑๒ + ปีฉลู ๒ = ๒๑ → เศษ ๑"_qs;
+    QTest::newRow("Friday, October, tiger: 20 gives 10")
+        << 5 << 9 << 2 << 10 << u"วันศุกร์ ๖ + เดือนตุลาคม ๑๑ + ปีขาล ๓ = ๒๐ → เศษ ๑๐"_qs;
+    QTest::newRow("Wednesday, January, pig: 18 gives 8")
+        << 3 << 0 << 11 << 8 << u"วันพุธ ๔ + เดือนยี่ ๒ + ปีกุน ๑๒ = ๑๘ → เศษ ๘"_qs;
 }
 
 void TestReckoning::workedExamples()
@@ -85,8 +92,10 @@ void TestReckoning::workedExamples()
     QFETCH(int, month);
     QFETCH(int, year);
     QFETCH(int, remainder);
+    QFETCH(QString, working);
     ReckoningState state;
     const auto outcome = Reckon(utf16(Days[day]), utf16(Months[month]), utf16(Years[year]), state);
+    QCOMPARE(toQString(Working(utf16(Days[day]), utf16(Months[month]), utf16(Years[year]))), working);
     QCOMPARE(outcome.kind, ReckoningOutcome::Kind::Verdict);
     QCOMPARE(outcome.remainder, remainder);
     QCOMPARE(state.Total, double(remainder));
@@ -231,6 +240,7 @@ void TestReckoning::textsThatAreNoItem()
     QCOMPARE(outcome.kind, ReckoningOutcome::Kind::Warning);
     QCOMPARE(toQString(state.MissingFields), missing);
     QCOMPARE(toQString(outcome.text), u"กรุณาเลือกช่อง "_qs + missing + u" ด้วยครับ"_qs);
+    QVERIFY(Working(utf16(day), utf16(month), utf16(year)).empty());
     QCOMPARE(state.DayValue, 0);
     QCOMPARE(state.MonthValue, 0);
     QCOMPARE(state.YearValue, 0.0);
