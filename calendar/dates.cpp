@@ -35,13 +35,15 @@ BirthReading readBirthDate(int day, int month, int buddhistYear, bool beforeDawn
     // Every item is read from the same Thai day.
     const sys_days thaiDay = sys_days{date} - days{beforeDawn ? 1 : 0};
     const year_month_day thaiDate{thaiDay};
+    reading.thaiDay = thaiDay;
     reading.fifthMonth = fifthMonthOpens(thaiDate.year());
     reading.weekday = weekday{thaiDay}.c_encoding(); // Sunday first, as DayTable
-    reading.month = static_cast<unsigned>(thaiDate.month()) - 1; // January first, as MonthTable
+    reading.civilMonth = static_cast<unsigned>(thaiDate.month()) - 1; // January first, as MonthTable
     reading.civilYear = animalOfYear(thaiDate.year());
     reading.traditionalYear
         = animalOfYear(thaiDay >= reading.fifthMonth ? thaiDate.year() : thaiDate.year() - years{1});
     reading.lunar = lunarDate(thaiDay);
+    reading.traditionalMonth = monthItemOf(reading.lunar.month);
     return reading;
 }
 

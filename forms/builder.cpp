@@ -208,6 +208,15 @@ template<typename Button> QWidget *buildChoice(const Control &control, QWidget *
     return button;
 }
 
+// A label that takes the focus from Tab, though it draws no mark of it, so
+// that a screen reader reaches it. Its text starts two pixels in: the tail of
+// a letter such as ป reaches left of where its text begins and would be cut.
+void readByTab(QLabel *label)
+{
+    label->setFocusPolicy(Qt::TabFocus);
+    label->setContentsMargins(2, 0, 0, 0);
+}
+
 QWidget *buildImage(const Control &control, QWidget *parent)
 {
     auto *image = new QLabel(parent);
@@ -309,6 +318,9 @@ QWidget *ScreenWindow::buildControl(const Control &control)
         fitItemsInField(list);
     widget->setEnabled(control.enabled);
     widget->setProperty("tabIndex", control.tabIndex);
+    widget->setAccessibleDescription(control.spokenDescription.toString());
+    if (control.tabStop)
+        readByTab(static_cast<QLabel *>(widget));
     return widget;
 }
 
@@ -343,10 +355,7 @@ void ScreenWindow::nameFieldsByTheirLabels()
         QWidget *named = m_controls[f];
         label->setBuddy(named);
         if (result) {
-            named->setFocusPolicy(Qt::TabFocus);
-            // The line starts two pixels in: the tail of a letter such as ป
-            // reaches left of where its text begins and would be cut.
-            static_cast<QLabel *>(named)->setContentsMargins(2, 0, 0, 0);
+            readByTab(static_cast<QLabel *>(named));
             m_resultLines.push_back({label, static_cast<QLabel *>(named)});
         }
         // The field inside a list is no buddy of the label; it takes the

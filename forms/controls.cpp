@@ -67,6 +67,11 @@ void PassageHandle::setText(const QString &text) const
     passage.setPlainText(text); // the cursor goes to the start and the view with it
 }
 
+void FieldHandle::setText(const QString &text) const
+{
+    as<QLineEdit>().setText(text);
+}
+
 int ListHandle::currentIndex() const
 {
     return as<QComboBox>().currentIndex();

@@ -106,6 +106,7 @@ private:
 class FieldHandle : public ControlHandle {
 public:
     QString text() const;
+    void setText(const QString &text) const;
 
 private:
     friend class Screen;

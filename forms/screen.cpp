@@ -23,23 +23,19 @@ Screen::Screen(ScreenRegistry &screens, ScreenId id, const ScreenDescription &de
 {
 }
 
-Screen::~Screen() = default;
+Screen::~Screen()
+{
+    // A field that loses the focus as its window goes says that its editing
+    // is finished; the window is no longer this screen's by then, so no
+    // handler runs.
+    m_window.reset();
+}
 
 QWidget *Screen::controlAt(std::size_t index) const
 {
     if (!m_window)
         throw std::logic_error("a control of a screen that is not loaded");
     return m_window->controlAt(index);
-}
-
-std::vector<Screen::ResultLine> Screen::resultLines() const
-{
-    std::vector<ResultLine> lines;
-    if (m_window) {
-        for (const ScreenWindow::ResultLine &result : m_window->resultLines())
-            lines.push_back({LabelHandle(result.caption), LabelHandle(result.line)});
-    }
-    return lines;
 }
 
 std::function<void()> Screen::whileOnView(std::function<void()> handler)
@@ -61,10 +57,10 @@ void Screen::onMenuEntry(std::size_t index, std::function<void()> handler)
 }
 
 template<typename Widget, typename Signal>
-void Screen::hear(const ControlHandle &control, Signal signal, std::function<void()> handler)
+void Screen::hear(const ControlHandle &control, Signal signal, std::function<void()> handler, Qt::ConnectionType type)
 {
     auto &widget = control.as<Widget>();
-    QObject::connect(&widget, signal, &widget, whileOnView(std::move(handler)));
+    QObject::connect(&widget, signal, &widget, whileOnView(std::move(handler)), type);
 }
 
 void Screen::connectClick(const ButtonHandle &button, std::function<void()> handler)
@@ -77,9 +73,16 @@ void Screen::connectTextChange(const FieldHandle &field, std::function<void()> h
     hear<QLineEdit>(field, &QLineEdit::textChanged, std::move(handler));
 }
 
+void Screen::connectEditingFinished(const FieldHandle &field, std::function<void()> handler)
+{
+    hear<QLineEdit>(field, &QLineEdit::editingFinished, std::move(handler));
+}
+
 void Screen::connectRefusal(const FieldHandle &field, std::function<void()> handler)
 {
-    hear<QLineEdit>(field, &QLineEdit::inputRejected, std::move(handler));
+    // A field says that it refused an edit while it still holds the edit, and
+    // takes its own text back after.
+    hear<QLineEdit>(field, &QLineEdit::inputRejected, std::move(handler), Qt::QueuedConnection);
 }
 
 void Screen::connectChoice(const ListHandle &list, std::function<void()> handler)

@@ -50,14 +50,6 @@ protected:
         static_assert(std::is_same_v<decltype(describedBy(id)), std::span<const Control>>);
         return ControlHandle(controlAt(indexOf(id)));
     }
-    // Each filled-in line of the loaded window with the caption that names it,
-    // in the order of the description.
-    struct ResultLine {
-        LabelHandle caption;
-        LabelHandle line;
-    };
-    std::vector<ResultLine> resultLines() const;
-
     // The load step, after the window and controls are built and placed.
     virtual void Form_Load() { }
     // Connects the screen's handlers to its freshly built controls.
@@ -86,7 +78,12 @@ protected:
     {
         connectTextChange(control<Id>(), std::move(handler));
     }
-    // The field refusing an edit whole, and keeping its text.
+    // The person leaving the field, or pressing Enter in it.
+    template<auto Id> void onEditingFinished(std::function<void()> handler)
+    {
+        connectEditingFinished(control<Id>(), std::move(handler));
+    }
+    // The field refusing an edit whole, once it holds its text again.
     template<auto Id> void onRefusal(std::function<void()> handler)
     {
         connectRefusal(control<Id>(), std::move(handler));
@@ -103,9 +100,11 @@ private:
     std::function<void()> whileOnView(std::function<void()> handler);
     // Runs the handler, guarded, on every signal of the control's widget.
     template<typename Widget, typename Signal>
-    void hear(const ControlHandle &control, Signal signal, std::function<void()> handler);
+    void hear(const ControlHandle &control, Signal signal, std::function<void()> handler,
+        Qt::ConnectionType type = Qt::AutoConnection);
     void connectClick(const ButtonHandle &button, std::function<void()> handler);
     void connectTextChange(const FieldHandle &field, std::function<void()> handler);
+    void connectEditingFinished(const FieldHandle &field, std::function<void()> handler);
     void connectRefusal(const FieldHandle &field, std::function<void()> handler);
     void connectChoice(const ListHandle &list, std::function<void()> handler);
     void connectToggle(const ChoiceHandle &choice, std::function<void()> handler);

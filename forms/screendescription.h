@@ -91,6 +91,12 @@ struct Control {
     Picture picture = Picture::None;
     int maxLength = 0; // the most characters a text box takes, spaces around them not counted; 0 for no limit
     bool numbers = false; // a text box of numbers: the number row types its digits, whichever layout is active
+    // A label that Tab reaches, as it reaches the lines a screen fills in, so
+    // that a screen reader reads it in its place among the controls.
+    bool tabStop = false;
+    // What a screen reader says of the control after its name, where a person
+    // sees more beside it than its name.
+    QStringView spokenDescription{};
 };
 
 struct MenuEntry {

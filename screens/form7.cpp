@@ -8,9 +8,12 @@
 #include "lists.h"
 #include "look.h"
 #include "screens.h"
+#include "text.h"
+#include "thaitext.h"
 
 #include <QStringList>
 
+#include <chrono>
 #include <span>
 
 namespace duset {
@@ -18,19 +21,16 @@ namespace duset {
 namespace {
 
 using enum DateControl;
-
-// The first Buddhist Era year that began on 1 January.
-constexpr int OldNewYearEnded = 2484;
-
 using enum Control::Kind;
 
 // What the line above the results says while the date is not whole yet.
-constexpr QStringView AskForTheDate = u"ใส่วันที่ เลือกเดือน และพิมพ์ปี พ.ศ. ที่เกิด";
+constexpr QStringView AskForTheDateText = u"ใส่วันที่ เลือกเดือน และพิมพ์ปี พ.ศ. ที่เกิด";
 
-// What it says of text in the day or the year field that is no number, or
-// that the field refused.
-constexpr QStringView NoDay = u"วันที่ต้องเป็นตัวเลข 1 ถึง 31";
-constexpr QStringView NoYear = u"ปีเกิดต้องเป็นตัวเลข พ.ศ. เช่น 2530";
+// What it says of text in the day or the year field that it cannot read,
+// and, before it, of text the field refused.
+constexpr QStringView NoDayText = u"ใส่วันที่ 1 ถึง 31 หรือทั้งวันที่ เช่น 17/1/2539";
+constexpr QStringView NoYearText = u"ปีเกิดต้องเป็นตัวเลข พ.ศ. เช่น 2530";
+constexpr QStringView RefusedText = u"ช่องนี้ไม่รับที่ใส่: ";
 
 // The white-on-orange word on the top line of a field or a result, left of it.
 constexpr Control rowLabel(std::string_view name, int top, int tabIndex, QStringView text)
@@ -38,8 +38,9 @@ constexpr Control rowLabel(std::string_view name, int top, int tabIndex, QString
     return fieldLabel(name, 240, top, 1095, tabIndex, text);
 }
 
-// A line of text on the star field, across the screen, with room for the
-// stacked marks of its longer sentences.
+// A line of text on the star field, with room for the stacked marks of its
+// longer sentences. A note is one that Tab reaches, so that a screen reader
+// reads it in its place.
 constexpr Control line(std::string_view name, int left, int top, int width, int tabIndex, Colour foreColor,
     QStringView text = {}, Control::Kind kind = Label)
 {
@@ -56,16 +57,30 @@ constexpr Control line(std::string_view name, int left, int top, int width, int 
         .tabIndex = tabIndex};
 }
 
-constexpr Control button(std::string_view name, int left, int tabIndex, QStringView text)
+constexpr Control readByTab(Control control)
 {
-    return periwinkleButton(name, left, 6240, 1695, 495, tabIndex, text);
+    control.tabStop = true;
+    return control;
 }
 
-// Above, the three fields of the date and the hour of birth; below, what they
-// come to: a line that says what is missing or wrong, the three items, and
-// the date in the lunar calendar, which for the years before the calendar's
-// table is an estimate and says so. Early in the year two animal years
-// compete and the person chooses one.
+constexpr Control note(std::string_view name, int top, int tabIndex, QStringView text = {})
+{
+    return readByTab(line(name, 240, top, 7320, tabIndex, Orange, text));
+}
+
+constexpr Control button(std::string_view name, int left, int tabIndex, QStringView text)
+{
+    return periwinkleButton(name, left, 6300, 1695, 495, tabIndex, text);
+}
+
+constexpr QStringView DayHintText = u"หรือทั้งวันที่ เช่น 17/1/2539";
+
+// Above, the fields of the date and the hour of birth; below, what they come
+// to: a line that says what is missing or wrong, the three items, the date in
+// the lunar calendar, which before the calendar's table is an estimate and
+// says so, and the reckoning of the items. Where the lunar calendar counts
+// the month or the animal year otherwise than the civil one, the person
+// chooses a count.
 constexpr Control Controls[] = {
     title(0, 7800, 0, u"หาวัน เดือน ปีเกิด จากวันเกิด", "title"),
     rowLabel("dayCaption", 840, 1, u"&วัน"),
@@ -73,59 +88,64 @@ constexpr Control Controls[] = {
         .name = "dayField",
         .left = 1440,
         .top = 840,
-        .width = 855,
+        .width = 2535,
         .height = 330,
         .tabIndex = 2,
-        .maxLength = 2,
-        .numbers = true},
-    rowLabel("monthCaption", 1320, 3, u"เ&ดือน"),
+        .maxLength = 40,
+        .numbers = true,
+        .spokenDescription = DayHintText},
+    line("dayHint", 4080, 885, 3480, 3, Orange, DayHintText),
+    rowLabel("monthCaption", 1260, 4, u"เ&ดือน"),
     {.kind = DropDownList,
         .name = "monthList",
         .left = 1440,
-        .top = 1320,
+        .top = 1260,
         .width = 2535,
         .height = 330,
-        .tabIndex = 4,
+        .tabIndex = 5,
         .items = MonthItems},
-    rowLabel("yearCaption", 1800, 5, u"ปี &พ.ศ."),
+    rowLabel("yearCaption", 1680, 6, u"ปี &พ.ศ."),
     {.kind = TextBox,
         .name = "yearField",
         .left = 1440,
-        .top = 1800,
+        .top = 1680,
         .width = 855,
         .height = 330,
-        .tabIndex = 6,
+        .tabIndex = 7,
         .maxLength = 4,
         .numbers = true},
-    line("commonEraYear", 2400, 1845, 1800, 7, White),
-    line("beforeDawn", 240, 2340, 7320, 8, White, u"เกิดหลังเที่ยงคืน ก่อน 6 โมงเ&ช้า", CheckBox),
-    line("dawnNote", 240, 2640, 7320, 9, Orange, u"นับแบบไทย วันใหม่เริ่มตอนรุ่งเช้า: เกิดก่อน 06:00 นับเป็นวันก่อนหน้า"),
-    {.kind = Label,
+    readByTab(line("commonEraYear", 2400, 1725, 5160, 8, White)),
+    line("beforeDawn", 240, 2100, 7320, 9, White, u"เกิดหลังเที่ยงคืน ก่อน 6 โมงเ&ช้า", CheckBox),
+    note("dawnNote", 2400, 10, u"นับแบบไทย วันใหม่เริ่มตอนรุ่งเช้า: เกิดก่อน 06:00 นับเป็นวันก่อนหน้า"),
+    readByTab({.kind = Label,
         .name = "status",
-        .text = AskForTheDate,
+        .text = AskForTheDateText,
         .left = 240,
-        .top = 3060,
+        .top = 2760,
         .width = 7320,
         .height = 285,
         .font = DialogFace,
         .foreColor = Green,
         .backColor = PaleYellow,
         .alignment = Alignment::Centre,
-        .tabIndex = 10},
-    rowLabel("foundWeekdayCaption", 3480, 11, u"วัน"),
-    line("foundWeekday", 1440, 3480, 6120, 12, White),
-    rowLabel("foundMonthCaption", 3840, 13, u"เดือน"),
-    line("foundMonth", 1440, 3840, 6120, 14, White),
-    rowLabel("foundYearCaption", 4200, 15, u"ปีเกิด"),
-    line("foundYear", 1440, 4200, 6120, 16, White),
-    rowLabel("lunarCaption", 4560, 17, u"จันทรคติ"),
-    line("lunarDate", 1440, 4560, 6120, 18, White),
-    line("estimateNote", 240, 4920, 7320, 19, Orange, u"ก่อน พ.ศ. 2457 วันทางจันทรคติเป็นเพียงค่าประมาณ"),
-    line("civilYear", 240, 5220, 7320, 20, White, {}, OptionButton),
-    line("traditionalYear", 240, 5520, 7320, 21, White, {}, OptionButton),
-    line("certificateNote", 240, 5820, 7320, 22, Orange, u"ถ้าสูติบัตรระบุปีนักษัตรไว้ ให้เลือกตามสูติบัตร"),
-    button("handOver", 4080, 23, u"&นำไปทำนาย"),
-    button("back", 5880, 24, u"&กลับ"),
+        .tabIndex = 11}),
+    rowLabel("foundWeekdayCaption", 3120, 12, u"วัน"),
+    line("foundWeekday", 1440, 3120, 6120, 13, White),
+    rowLabel("foundMonthCaption", 3420, 14, u"เดือน"),
+    line("foundMonth", 1440, 3420, 6120, 15, White),
+    rowLabel("foundYearCaption", 3720, 16, u"ปีเกิด"),
+    line("foundYear", 1440, 3720, 6120, 17, White),
+    rowLabel("lunarCaption", 4020, 18, u"จันทรคติ"),
+    line("lunarDate", 1440, 4020, 6120, 19, White),
+    note("estimateNote", 4320, 20, u"ก่อน พ.ศ. 2457 วันทางจันทรคติเป็นเพียงค่าประมาณ"),
+    rowLabel("sumCaption", 4620, 21, u"ผลรวม"),
+    line("sum", 1440, 4620, 6120, 22, White),
+    line("civilYear", 240, 4980, 7320, 23, White, {}, OptionButton),
+    line("traditionalYear", 240, 5280, 7320, 24, White, {}, OptionButton),
+    note("countNote", 5580, 25),
+    note("certificateNote", 5880, 26, u"ถ้าสูติบัตรระบุปีนักษัตรไว้ ให้เลือกตามสูติบัตร"),
+    button("handOver", 4080, 27, u"&นำไปทำนาย"),
+    button("back", 5880, 28, u"&กลับ"),
 };
 
 constexpr ScreenDescription Description{
@@ -139,69 +159,16 @@ constexpr ScreenDescription Description{
     .controls = Controls,
 };
 
-// The value of a digit 0 to 9 or a Thai digit ๐ to ๙; no other figure of
-// any script, nor a digit raised or in a circle, is read as one.
-std::optional<int> digitValue(QChar character)
+QString q(std::u16string_view text)
 {
-    if (character >= u'0' && character <= u'9')
-        return character.unicode() - u'0';
-    if (character >= u'๐' && character <= u'๙')
-        return character.unicode() - u'๐';
-    return std::nullopt;
+    return toQString(text);
 }
 
-// A whole number of up to four digits.
-std::optional<int> numberIn(const QString &text)
+// Two-digit years are read as one of the last hundred years up to this one.
+int thisBuddhistYear()
 {
-    if (text.isEmpty() || text.size() > 4)
-        return std::nullopt;
-    int value = 0;
-    for (const QChar character : text) {
-        const std::optional<int> digit = digitValue(character);
-        if (!digit)
-            return std::nullopt;
-        value = value * 10 + *digit;
-    }
-    return value;
-}
-
-// A number in Thai digits, as Thai calendars print lunar dates.
-QString thaiDigits(int number)
-{
-    QString text = QString::number(number);
-    for (QChar &character : text)
-        character = QChar(character.unicode() - u'0' + u'๐');
-    return text;
-}
-
-// The lunar date as Thai calendars and birth certificates write it, with the
-// weekday and the animal of the traditional count: "วันพุธ แรม ๑๓ ค่ำ เดือนยี่
-// ปีกุน". The first two months have names; the others, the second eighth
-// month ๘๘ included, are numbers.
-QString lunarDateLine(const BirthReading &reading)
-{
-    const LunarDate &date = reading.lunar;
-    const QStringView animal = YearItems[reading.traditionalYear];
-    QString line = WeekdayItems[reading.weekday].toString();
-    line += date.waxing ? u" ขึ้น " : u" แรม ";
-    line += thaiDigits(date.day);
-    line += u" ค่ำ เดือน";
-    line += date.month == 1 ? QStringLiteral("อ้าย")
-        : date.month == 2   ? QStringLiteral("ยี่")
-                            : u' ' + thaiDigits(date.month);
-    line += u' ';
-    line += animal.left(animal.indexOf(u' ')); // the animal's name without the beast: "ปีกุน"
-    return line;
-}
-
-// The day and month of the fifth lunar month's first day, which is always in
-// March or April: "22 มีนาคม".
-QString dayAndMonth(std::chrono::sys_days day)
-{
-    const std::chrono::year_month_day date{day};
-    const QStringView month = MonthItems[static_cast<unsigned>(date.month()) - 1];
-    return QString::number(static_cast<unsigned>(date.day())) + u' '
-        + month.mid(QStringView(u"เดือน").size()).toString();
+    using namespace std::chrono;
+    return static_cast<int>(year_month_day{floor<days>(system_clock::now())}.year()) + BuddhistEraOffset;
 }
 
 } // namespace
@@ -224,6 +191,7 @@ void Form7::openedFrom(ScreenId origin, const EntryTexts &entryTexts)
 
 void Form7::Form_Load()
 {
+    m_fields = {};
     Fields_Change();
     m_spoken = whatTheScreenSays();
 }
@@ -235,7 +203,8 @@ void Form7::connectHandlers()
     // A click that an access key left pending can toggle a choice after the
     // hand-over has unloaded this window: only the loaded window's fields
     // are read.
-    onTextChange<DayField>([this] { Fields_Change(); });
+    onTextChange<DayField>([this] { DayField_Change(); });
+    onEditingFinished<DayField>([this] { DayField_Done(); });
     onRefusal<DayField>([this] { Field_Refused(DayField); });
     onChoice<MonthList>([this] { Fields_Change(); });
     onTextChange<YearField>([this] { Fields_Change(); });
@@ -247,16 +216,22 @@ void Form7::connectHandlers()
 
 void Form7::handOver_Click()
 {
-    const std::optional<std::size_t> year = chosenYear();
-    if (!year) {
+    const std::optional<Count> count = chosenCount();
+    if (!count) {
         // The line above the results already says what is missing or wrong;
         // the focus goes where it can be mended.
-        control(m_reading ? Civil : m_fault).setFocus();
+        using Field = DateFields::Field;
+        const DateControl fault = m_fields.reading ? Civil
+            : m_fields.fault == Field::Day         ? DayField
+            : m_fields.fault == Field::Month       ? MonthList
+                                                   : YearField;
+        control(fault).setFocus();
         announce(window(), control<Status>().text());
         return;
     }
-    const EntryTexts items{WeekdayItems[m_reading->weekday].toString(), MonthItems[m_reading->month].toString(),
-        YearItems[*year].toString()};
+    const BirthReading &reading = *m_fields.reading;
+    const EntryTexts items{WeekdayItems[reading.weekday].toString(), MonthItems[reading.month(*count)].toString(),
+        YearItems[reading.year(*count)].toString()};
     screens().Unload(DateScreen);
     screens().Show(EntryScreen);
     entryLists(screens()).fillLists(items, EntryLists::Focus::Predict);
@@ -270,16 +245,182 @@ void Form7::back_Click()
         entryLists(screens()).fillLists(m_entryTexts, EntryLists::Focus::FindFromBirthDate);
 }
 
+void Form7::DayField_Change()
+{
+    if (m_filling)
+        return;
+    const DayReading day = readDayField(utf16(control<DayField>().text()), thisBuddhistYear());
+    if (day.kind == DayReading::Kind::WholeDate)
+        fill(day.date);
+    else
+        Fields_Change();
+}
+
+void Form7::DayField_Done()
+{
+    if (m_fields.status == DateFields::Status::YearMayGoOn)
+        fill(m_fields.pending);
+}
+
+void Form7::fill(const TypedDate &date)
+{
+    m_filling = true;
+    control<DayField>().setText(q(date.dayText));
+    control<MonthList>().show(MonthItems[static_cast<std::size_t>(date.month - 1)].toString());
+    control<YearField>().setText(q(date.yearText));
+    m_filling = false;
+    Fields_Change();
+}
+
+std::optional<Count> Form7::chosenCount() const
+{
+    if (!m_fields.reading)
+        return std::nullopt;
+    if (!m_fields.reading->hasTwoCounts() || control<Civil>().isChecked())
+        return Count::Civil;
+    if (control<Traditional>().isChecked())
+        return Count::Traditional;
+    return std::nullopt;
+}
+
+QString Form7::statusOf(const DateFields &fields) const
+{
+    using enum DateFields::Status;
+    switch (fields.status) {
+    case AskForTheDate:
+        return AskForTheDateText.toString();
+    case NoDay:
+        return NoDayText.toString();
+    case UnfinishedDate:
+        return QStringLiteral("พิมพ์ต่อให้ครบทั้งวัน เดือน ปี เช่น 17/1/2539 หรือ 17 ม.ค. 2539");
+    case YearMayGoOn: {
+        const TypedDate &date = fields.pending;
+        return QStringLiteral("กด Enter เพื่ออ่านเป็นวันที่ %1 %2 %3 หรือพิมพ์ปีต่อ")
+            .arg(date.day)
+            .arg(q(MonthNames[static_cast<std::size_t>(date.month - 1)]), q(date.yearText));
+    }
+    case NoYear:
+        return NoYearText.toString();
+    case YearOutOfRange:
+        return QStringLiteral("รับเฉพาะปี พ.ศ. %1 ถึง %2 หรือ ค.ศ. %3 ถึง %4")
+            .arg(FirstBuddhistYear)
+            .arg(LastBuddhistYear)
+            .arg(FirstChristianYear)
+            .arg(LastChristianYear);
+    case NoSuchDate:
+        return QStringLiteral("ไม่มีวันที่ %1 ใน%2 ปี พ.ศ. %3")
+            .arg(fields.day)
+            .arg(MonthItems[static_cast<std::size_t>(fields.month - 1)])
+            .arg(fields.year.buddhistYear);
+    case Whole:
+        break;
+    }
+    if (fields.checkTheOldNewYear)
+        return QStringLiteral("ก่อน พ.ศ. %1 ปีใหม่เริ่ม 1 เมษายน: ตรวจว่า ค.ศ. %2 ตรงกับปีที่เกิด")
+            .arg(OldNewYearEnded)
+            .arg(fields.year.buddhistYear - BuddhistEraOffset);
+    if (!chosenCount())
+        return QStringLiteral("นับได้สองแบบ: เลือกแบบสากลหรือแบบไทยด้านล่าง");
+    return QStringLiteral("ครบแล้ว: กดปุ่ม %1").arg(QStringView(u"นำไปทำนาย"));
+}
+
+void Form7::Fields_Change()
+{
+    if (m_filling)
+        return; // until the last field is filled
+    const DateFields fields = readDateFields(utf16(control<DayField>().text()), control<MonthList>().currentIndex() + 1,
+        utf16(control<YearField>().text()), control<BeforeDawn>().isChecked(), thisBuddhistYear());
+
+    // The year of the other era, beside the year field.
+    const LabelHandle otherEra = control<CommonEraYear>();
+    const YearReading &year = fields.year;
+    otherEra.setText(year.kind == YearReading::Kind::BuddhistEra
+            ? QStringLiteral("ค.ศ. %1").arg(year.buddhistYear - BuddhistEraOffset)
+            : year.kind == YearReading::Kind::ChristianEra
+            ? QStringLiteral("ปี ค.ศ. %1 คือ พ.ศ. %2").arg(year.written).arg(year.buddhistYear)
+            : QString());
+    otherEra.setVisible(!otherEra.text().isEmpty());
+
+    // A new pair of counts asks for a new choice.
+    const std::optional<BirthReading> &reading = fields.reading;
+    const std::optional<BirthReading> &before = m_fields.reading;
+    const bool samePair = reading && before && reading->hasTwoCounts() && before->hasTwoCounts()
+        && reading->civilMonth == before->civilMonth && reading->traditionalMonth == before->traditionalMonth
+        && reading->civilYear == before->civilYear && reading->traditionalYear == before->traditionalYear;
+    m_fields = fields;
+    const ChoiceHandle civil = control<Civil>();
+    const ChoiceHandle traditional = control<Traditional>();
+    if (!samePair) {
+        civil.clear();
+        traditional.clear();
+    }
+    const bool twoCounts = reading && reading->hasTwoCounts();
+    if (twoCounts) {
+        civil.setText(
+            QStringLiteral("นับแบบ&สากล: %1 %2").arg(MonthItems[reading->civilMonth], YearItems[reading->civilYear]));
+        traditional.setText(QStringLiteral("นับแบบไ&ทย ตามจันทรคติ: %1 %2")
+                                .arg(MonthItems[reading->traditionalMonth], YearItems[reading->traditionalYear]));
+        control<CountNote>().setText(QStringLiteral("แบบไทยนับเดือนตามจันทรคติ และเปลี่ยนปีนักษัตรวันขึ้น 1 ค่ำ เดือน 5 (%1)")
+                                         .arg(q(dayAndMonthWording(reading->fifthMonth))));
+    }
+    for (const DateControl part : {Civil, Traditional, CountNote})
+        control(part).setVisible(twoCounts);
+    control<CertificateNote>().setVisible(twoCounts && reading->hasTwoYears());
+
+    const std::optional<Count> count = chosenCount();
+    const QString choose = QStringLiteral("(เลือกด้านล่าง)");
+    control<Status>().setText(statusOf(fields));
+    control<FoundWeekday>().setText(reading ? WeekdayItems[reading->weekday].toString() : QString());
+    control<FoundMonth>().setText(count ? MonthItems[reading->month(*count)].toString()
+            : reading ? (reading->hasTwoMonths() ? choose : MonthItems[reading->civilMonth].toString())
+                      : QString());
+    control<FoundYear>().setText(count ? YearItems[reading->year(*count)].toString()
+            : reading                  ? (reading->hasTwoYears() ? choose : YearItems[reading->civilYear].toString())
+                                       : QString());
+    control<Lunar>().setText(reading ? q(lunarDateWording(*reading)) : QString());
+    control<EstimateNote>().setVisible(reading && !reading->lunar.exact);
+    control<Sum>().setText(count ? q(Working(DayTable[reading->weekday].key, MonthTable[reading->month(*count)].key,
+                               YearTable[reading->year(*count)].key))
+                                 : QString());
+
+    // For a birth before dawn, the day that is counted.
+    const LabelHandle dawn = control<DawnNote>();
+    if (reading && control<BeforeDawn>().isChecked())
+        dawn.setText(QStringLiteral("นับแบบไทย วันใหม่เริ่มตอนรุ่งเช้า: นับเป็นวันที่ ") + q(civilDateWording(reading->thaiDay)));
+    else
+        dawn.setText(Controls[indexOf(DawnNote)].text.toString());
+    sayWhatChanged();
+}
+
+void Form7::Field_Refused(DateControl field)
+{
+    Fields_Change();
+    control<Status>().setText(RefusedText.toString() + (field == DayField ? NoDayText : NoYearText).toString());
+}
+
 QString Form7::whatTheScreenSays() const
 {
     QStringList parts{control<Status>().text()};
-    for (const ResultLine &result : resultLines()) {
-        if (const QString line = result.line.text(); !line.isEmpty())
-            parts << result.caption.text().remove(u'&') + u' ' + line;
+    const auto say = [&parts](const LabelHandle &line, const QString &caption = {}) {
+        if (!line.isHidden() && !line.text().isEmpty())
+            parts << (caption.isEmpty() ? line.text() : caption + u' ' + line.text());
+    };
+    // The year of the other era, unless the line above the results names it.
+    if (const LabelHandle otherEra = control<CommonEraYear>(); !parts.front().contains(otherEra.text()))
+        say(otherEra);
+    if (control<BeforeDawn>().isChecked() && m_fields.reading)
+        say(control<DawnNote>());
+    say(control<FoundWeekday>(), control<FoundWeekdayCaption>().text());
+    say(control<FoundMonth>(), control<FoundMonthCaption>().text());
+    say(control<FoundYear>(), control<FoundYearCaption>().text());
+    say(control<Lunar>(), control<LunarCaption>().text());
+    say(control<EstimateNote>());
+    say(control<Sum>(), control<SumCaption>().text());
+    // What a choice rests on, while it is open.
+    if (m_fields.reading && !chosenCount()) {
+        say(control<CountNote>());
+        say(control<CertificateNote>());
     }
-    // The note that the lunar day is an estimate stands under the results.
-    if (const LabelHandle note = control<EstimateNote>(); !note.isHidden())
-        parts << note.text();
     return parts.join(u' ');
 }
 
@@ -297,104 +438,6 @@ void Form7::sayWhatChanged()
             m_spoken = now;
         },
         Qt::QueuedConnection);
-}
-
-std::optional<std::size_t> Form7::chosenYear() const
-{
-    if (!m_reading)
-        return std::nullopt;
-    if (!m_reading->hasTwoYears())
-        return m_reading->civilYear;
-    if (control<Civil>().isChecked())
-        return m_reading->civilYear;
-    if (control<Traditional>().isChecked())
-        return m_reading->traditionalYear;
-    return std::nullopt;
-}
-
-void Form7::Fields_Change()
-{
-    const QString dayText = control<DayField>().text().trimmed();
-    const int day = numberIn(dayText).value_or(0); // 0 where the field holds no day of a month
-    const bool hasDay = day >= 1 && day <= 31;
-    const int month = control<MonthList>().currentIndex() + 1;
-    const QString yearText = control<YearField>().text().trimmed();
-    const std::optional<int> year = numberIn(yearText);
-    const bool beforeDawn = control<BeforeDawn>().isChecked();
-
-    const bool yearInRange = year && *year >= FirstBuddhistYear && *year <= LastBuddhistYear;
-    control<CommonEraYear>().setText(
-        yearInRange ? QStringLiteral("ค.ศ. ") + QString::number(*year - BuddhistEraOffset) : QString());
-
-    QString status;
-    std::optional<BirthReading> reading;
-    m_fault = !hasDay ? DayField : month == 0 ? MonthList : YearField;
-    if (!dayText.isEmpty() && !hasDay) {
-        status = NoDay.toString();
-    } else if (!yearText.isEmpty() && !year) {
-        status = NoYear.toString();
-        m_fault = YearField;
-    } else if (yearText.size() == 4 && !yearInRange) {
-        status = QStringLiteral("รับเฉพาะปี พ.ศ. %1 ถึง %2").arg(FirstBuddhistYear).arg(LastBuddhistYear);
-        m_fault = YearField;
-    } else if (!hasDay || month == 0 || yearText.size() < 4) {
-        status = AskForTheDate.toString();
-    } else {
-        reading = readBirthDate(day, month, *year, beforeDawn);
-        if (reading->problem != BirthReading::Problem::None) {
-            status = QStringLiteral("ไม่มีวันที่ %1 ใน%2 ปี พ.ศ. %3")
-                         .arg(day)
-                         .arg(MonthItems[static_cast<std::size_t>(month - 1)])
-                         .arg(*year);
-            reading.reset();
-            m_fault = DayField;
-        }
-    }
-
-    // A new pair of animal years asks for a new choice.
-    const ChoiceHandle civil = control<Civil>();
-    const ChoiceHandle traditional = control<Traditional>();
-    const bool samePair = reading && m_reading && reading->hasTwoYears() && m_reading->hasTwoYears()
-        && reading->civilYear == m_reading->civilYear && reading->traditionalYear == m_reading->traditionalYear;
-    m_reading = reading;
-    if (!samePair) {
-        civil.clear();
-        traditional.clear();
-    }
-    const bool twoYears = m_reading && m_reading->hasTwoYears();
-    if (twoYears) {
-        civil.setText(QStringLiteral("นับแบบ&สากล ปีเปลี่ยน 1 มกราคม: ") + YearItems[m_reading->civilYear].toString());
-        traditional.setText(
-            QStringLiteral("นับแบบไ&ทย ปีเปลี่ยนวันขึ้น 1 ค่ำ เดือน 5 (%1): ").arg(dayAndMonth(m_reading->fifthMonth))
-            + YearItems[m_reading->traditionalYear].toString());
-    }
-    for (const DateControl part : {Civil, Traditional, CertificateNote})
-        control(part).setVisible(twoYears);
-
-    const std::optional<std::size_t> chosen = chosenYear();
-    // Until 2484 the Buddhist Era year began on 1 April, so a paper from then
-    // may name January to March by a year one less than the count used here.
-    if (m_reading && *year < OldNewYearEnded && month <= 3)
-        status = QStringLiteral("ก่อน พ.ศ. %1 ปีใหม่เริ่ม 1 เมษายน: ตรวจว่า ค.ศ. ข้างช่องปีตรงกับปีที่เกิด").arg(OldNewYearEnded);
-    else if (m_reading)
-        status = twoYears && !chosen ? QStringLiteral("เกิดต้นปี จึงนับปีนักษัตรได้สองแบบ: เลือกด้านล่าง")
-                                     : QStringLiteral("ครบแล้ว: กดปุ่ม %1").arg(QStringView(u"นำไปทำนาย"));
-    control<Status>().setText(status);
-    control<FoundWeekday>().setText(m_reading ? WeekdayItems[m_reading->weekday].toString() : QString());
-    control<FoundMonth>().setText(m_reading ? MonthItems[m_reading->month].toString() : QString());
-    control<FoundYear>().setText(chosen ? YearItems[*chosen].toString()
-            : twoYears                  ? QStringLiteral("(เลือกด้านล่าง)")
-                                        : QString());
-    control<Lunar>().setText(m_reading ? lunarDateLine(*m_reading) : QString());
-    control<EstimateNote>().setVisible(m_reading && !m_reading->lunar.exact);
-    sayWhatChanged();
-}
-
-void Form7::Field_Refused(DateControl field)
-{
-    Fields_Change();
-    m_fault = field;
-    control<Status>().setText((field == DayField ? NoDay : NoYear).toString());
 }
 
 } // namespace duset

@@ -5,13 +5,12 @@
 
 #include "screen.h"
 
-#include "dates.h"
 #include "handover.h"
 #include "registry.h"
+#include "typeddate.h"
 
 #include <QString>
 
-#include <array>
 #include <optional>
 
 namespace duset {
@@ -21,14 +20,15 @@ namespace duset {
 enum class DateControl {
     Title,
     DayCaption,
-    DayField,
+    DayField, // the day, or the whole date typed or pasted
+    DayHint,
     MonthCaption,
     MonthList,
     YearCaption,
     YearField,
-    CommonEraYear, // the year of the common era, beside the year field
+    CommonEraYear, // the year of the other era, beside the year field
     BeforeDawn,
-    DawnNote,
+    DawnNote, // the day counted, for a birth before dawn
     Status, // what is missing or wrong, or that the date is whole
     FoundWeekdayCaption,
     FoundWeekday,
@@ -39,16 +39,20 @@ enum class DateControl {
     LunarCaption,
     Lunar, // the date in the lunar calendar
     EstimateNote,
-    Civil, // the animal year counted from 1 January
-    Traditional, // the animal year counted from the fifth lunar month
+    SumCaption,
+    Sum, // the reckoning of the three items
+    Civil, // the month and animal year of the civil count
+    Traditional, // those of the traditional count, by the lunar calendar
+    CountNote,
     CertificateNote,
     HandOver,
     Back,
 };
 
 // The birth-date screen: finds the weekday, month and animal year of a date
-// of birth, as the items of the entry screen's lists, and hands them over;
-// and shows the date in the Thai lunar calendar.
+// of birth, as the items of the entry screen's lists, with the reckoning
+// they come to, and hands them over; and shows the date in the Thai lunar
+// calendar.
 class Form7 final : public Screen, public BirthDateFinder {
 public:
     explicit Form7(ScreenRegistry &screens);
@@ -66,28 +70,37 @@ private:
     // Return: unloads this screen and goes back where it was opened from,
     // changing nothing there.
     void back_Click();
-    // Reads the fields after every change and shows the results or what is
-    // wrong with the date.
+    // A whole date in the day field fills the three fields; whatever else
+    // the fields hold is read as it stands.
+    void DayField_Change();
+    // Enter in the day field, or leaving it, fills the three fields from a
+    // whole date whose two-digit year could have gone on.
+    void DayField_Done();
+    // Reads the fields after every change and shows what they come to.
     void Fields_Change();
     // A field refused what the person typed, pasted or dropped into it, and
     // kept its text: the line above the results says what the field takes
-    // until the next change.
+    // until the next change, and the results stay those of the fields.
     void Field_Refused(DateControl field);
 
-    // The line above the results and every result line that holds
-    // something, with its caption: what a screen reader says of the results.
-    QString whatTheScreenSays() const;
-    // Says the results and the line above them to a screen reader when they
-    // have changed.
-    void sayWhatChanged();
+    // Puts a whole date into the three fields.
+    void fill(const TypedDate &date);
+    // The count the person settled on, when the date is whole.
+    std::optional<Count> chosenCount() const;
+    // What the line above the results says of the fields.
+    QString statusOf(const DateFields &fields) const;
 
-    // The animal year the person settled on, when the date is complete.
-    std::optional<std::size_t> chosenYear() const;
+    // The line above the results, every line that holds something, with its
+    // caption, and the notes on view: what a screen reader hears of the
+    // results.
+    QString whatTheScreenSays() const;
+    // Says it to a screen reader when it has changed.
+    void sayWhatChanged();
 
     ScreenId m_origin = MainMenu;
     EntryTexts m_entryTexts;
-    DateControl m_fault = DateControl::DayField; // the field to mend before the hand-over
-    std::optional<BirthReading> m_reading; // of a whole, valid date
+    DateFields m_fields; // what the fields held at the last change
+    bool m_filling = false; // while a whole date goes into the fields
     QString m_spoken; // what a screen reader last heard of the results
 };
 

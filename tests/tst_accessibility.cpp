@@ -425,8 +425,10 @@ void TestAccessibility::theDateScreenSaysWhatItFound()
     QCoreApplication::processEvents();
     QCOMPARE(reader.notices, QStringList()); // nothing to say as it opens
     enterDate(program, u"17"_qs, 1, u"2539"_qs);
-    const QString early
-        = u"เกิดต้นปี จึงนับปีนักษัตรได้สองแบบ: เลือกด้านล่าง วัน วันพุธ เดือน เดือนมกราคม(เดือนยี่) ปีเกิด (เลือกด้านล่าง) จันทรคติ วันพุธ แรม ๑๓ ค่ำ เดือนยี่ ปีกุน"_qs;
+    const QString early = u"นับได้สองแบบ: เลือกแบบสากลหรือแบบไทยด้านล่าง ค.ศ. 1996 วัน วันพุธ เดือน เดือนมกราคม(เดือนยี่) "
+                          u"ปีเกิด (เลือกด้านล่าง) จันทรคติ วันพุธ แรม ๑๓ ค่ำ เดือนยี่ ปีกุน "
+                          u"แบบไทยนับเดือนตามจันทรคติ และเปลี่ยนปีนักษัตรวันขึ้น 1 ค่ำ เดือน 5 (19 มีนาคม) "
+                          u"ถ้าสูติบัตรระบุปีนักษัตรไว้ ให้เลือกตามสูติบัตร"_qs;
     QTRY_COMPARE(reader.notices.value(reader.notices.size() - 1), early);
     // Nothing is said twice while nothing changes; each change is said once.
     QCoreApplication::processEvents();
@@ -434,7 +436,8 @@ void TestAccessibility::theDateScreenSaysWhatItFound()
     program.control<QRadioButton>(DateScreen, "traditionalYear")->click();
     QTRY_COMPARE(reader.notices.size(), said + 1);
     QCOMPARE(reader.notices.last(),
-        u"ครบแล้ว: กดปุ่ม นำไปทำนาย วัน วันพุธ เดือน เดือนมกราคม(เดือนยี่) ปีเกิด ปีกุน (หมู) จันทรคติ วันพุธ แรม ๑๓ ค่ำ เดือนยี่ ปีกุน"_qs);
+        u"ครบแล้ว: กดปุ่ม นำไปทำนาย ค.ศ. 1996 วัน วันพุธ เดือน เดือนมกราคม(เดือนยี่) ปีเกิด ปีกุน (หมู) "
+        u"จันทรคติ วันพุธ แรม ๑๓ ค่ำ เดือนยี่ ปีกุน ผลรวม วันพุธ ๔ + เดือนยี่ ๒ + ปีกุน ๑๒ = ๑๘ → เศษ ๘"_qs);
     program.control<QRadioButton>(DateScreen, "traditionalYear")->click();
     QCoreApplication::processEvents();
     QCOMPARE(reader.notices.size(), said + 1);
@@ -443,6 +446,17 @@ void TestAccessibility::theDateScreenSaysWhatItFound()
     year->setFocus();
     QTest::keyClick(year, Qt::Key_Backspace);
     QTRY_COMPARE(reader.notices.last(), u"ใส่วันที่ เลือกเดือน และพิมพ์ปี พ.ศ. ที่เกิด"_qs);
+    // Before 2457 the lunar date is an estimate, and before 2484 the
+    // Christian-era year is worth a check: all of it said once.
+    year->clear();
+    QCoreApplication::processEvents();
+    const qsizetype before = reader.notices.size();
+    typeText(year, u"2420"_qs);
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    QCOMPARE(reader.notices.size(), before + 1);
+    QVERIFY(reader.notices.last().startsWith(u"ก่อน พ.ศ. 2484 ปีใหม่เริ่ม 1 เมษายน: ตรวจว่า ค.ศ. 1877 ตรงกับปีที่เกิด วัน "_qs));
+    QVERIFY(reader.notices.last().contains(u" ก่อน พ.ศ. 2457 วันทางจันทรคติเป็นเพียงค่าประมาณ "_qs));
 }
 
 void TestAccessibility::aRefusedHandOverSaysWhy()
@@ -457,7 +471,7 @@ void TestAccessibility::aRefusedHandOverSaysWhy()
     typeText(program.control(DateScreen, "dayField"), u"32"_qs);
     program.click(DateScreen, "handOver");
     QTRY_COMPARE(reader.notices.size(), 3);
-    QCOMPARE(reader.notices.mid(1), QStringList(2, u"วันที่ต้องเป็นตัวเลข 1 ถึง 31"_qs));
+    QCOMPARE(reader.notices.mid(1), QStringList(2, u"ใส่วันที่ 1 ถึง 31 หรือทั้งวันที่ เช่น 17/1/2539"_qs));
     QCOMPARE(QApplication::focusWidget(), program.control(DateScreen, "dayField"));
 }
 

@@ -3,7 +3,8 @@
 
 // The birth-date arithmetic against dates anyone can look up: weekdays, the
 // Buddhist holidays, which fall on fixed days of the Thai lunar calendar,
-// and the first days of the fifth lunar month that Thai calendars print.
+// the first days of the fifth lunar month that Thai calendars print, and the
+// month by both counts; and dates as Thai people type and write them.
 // Every day from 2457 to 2600 is held against the calendar's table of year
 // kinds, read here on its own; the estimate before the table against new
 // moons reckoned by PyEphem (tools/fifth-month.py).
@@ -11,6 +12,8 @@
 #include "dates.h"
 #include "fifthmonth.h"
 #include "reckoning.h"
+#include "thaitext.h"
+#include "typeddate.h"
 
 #include <QFile>
 #include <QtTest>
@@ -18,6 +21,9 @@
 #include <map>
 
 Q_DECLARE_METATYPE(duset::BirthReading::Problem)
+Q_DECLARE_METATYPE(duset::DayReading::Kind)
+Q_DECLARE_METATYPE(duset::YearReading::Kind)
+Q_DECLARE_METATYPE(duset::DateFields::Status)
 
 using namespace duset;
 using namespace std::chrono;
@@ -29,9 +35,14 @@ QString dayOf(const BirthReading &reading)
     return QString::fromStdU16String(std::u16string(DayTable[reading.weekday].key));
 }
 
+QString monthItem(std::size_t index)
+{
+    return QString::fromStdU16String(std::u16string(MonthTable[index].key));
+}
+
 QString monthOf(const BirthReading &reading)
 {
-    return QString::fromStdU16String(std::u16string(MonthTable[reading.month].key));
+    return monthItem(reading.civilMonth);
 }
 
 QString animal(std::size_t index)
@@ -47,6 +58,11 @@ QString written(const LunarDate &date)
         .arg(date.day)
         .arg(date.month)
         .arg(date.year);
+}
+
+QString q(std::u16string_view text)
+{
+    return QString::fromStdU16String(std::u16string(text));
 }
 
 QString written(bool waxing, int day, int month, int year)
@@ -108,10 +124,17 @@ private slots:
     void impossibleDates();
     void animalYears_data();
     void animalYears();
-    void twoCandidatesExactlyBeforeTheFifthMonth_data();
-    void twoCandidatesExactlyBeforeTheFifthMonth();
+    void theTwoCounts_data();
+    void theTwoCounts();
     void lunarDatesOfKnownDays_data();
     void lunarDatesOfKnownDays();
+    void datesAsThaiCalendarsWriteThem();
+    void wholeDatesTypedIntoTheDayField_data();
+    void wholeDatesTypedIntoTheDayField();
+    void yearsOfEitherEra_data();
+    void yearsOfEitherEra();
+    void whatTheFieldsComeTo_data();
+    void whatTheFieldsComeTo();
     void beforeDawnEveryItemIsTheDayBefore_data();
     void beforeDawnEveryItemIsTheDayBefore();
     void fifthMonthOfEveryYearFollowsTheCalendarsTable();
@@ -227,7 +250,7 @@ void TestDates::animalYears()
     }
 }
 
-void TestDates::twoCandidatesExactlyBeforeTheFifthMonth_data()
+void TestDates::theTwoCounts_data()
 {
     QTest::addColumn<int>("day");
     QTest::addColumn<int>("month");
@@ -277,9 +300,45 @@ void TestDates::twoCandidatesExactlyBeforeTheFifthMonth_data()
     QTest::newRow("17 January 1996") << 17 << 1 << 2539 << false << rat << pig;
     QTest::newRow("19 March 1996") << 19 << 3 << 2539 << false << rat << rat;
     QTest::newRow("the first day taken") << 1 << 1 << 2400 << false << snake << dragon;
+
+    // The days each lunar month opens, counted from the calendar's table of
+    // year kinds: months of 29 and 30 days in turn from เดือนอ้าย, the
+    // seventh of 30 in an extra-day year, the eighth twice in an extra-month
+    // year. The traditional count gives a month the item of its number.
+    const QString nov = u"เดือนพฤศจิกายน"_qs, dec = u"เดือนธันวาคม(เดือนอ้าย)"_qs, jan = u"เดือนมกราคม(เดือนยี่)"_qs,
+                  feb = u"เดือนกุมภาพันธ์"_qs, mar = u"เดือนมีนาคม"_qs, apr = u"เดือนเมษายน"_qs, jun = u"เดือนมิถุนายน"_qs,
+                  jul = u"เดือนกรกฎาคม"_qs, aug = u"เดือนสิงหาคม"_qs;
+    // 2024, a normal year: the fourth month opened on 10 March, the fifth on 9 April.
+    QTest::newRow("9 March 2024, the third month's last day") << 9 << 3 << 2567 << false << mar << feb;
+    QTest::newRow("10 March 2024, the fourth opens") << 10 << 3 << 2567 << false << mar << mar;
+    QTest::newRow("8 April 2024") << 8 << 4 << 2567 << false << apr << mar;
+    QTest::newRow("9 April 2024, the fifth opens") << 9 << 4 << 2567 << false << apr << apr;
+    // 2020, an extra-day year: its seventh month of 30 days ended on 20 June.
+    QTest::newRow("20 June 2020, the seventh month's 30th day") << 20 << 6 << 2563 << false << jun << jun;
+    QTest::newRow("21 June 2020, the eighth opens") << 21 << 6 << 2563 << false << jun << jul;
+    QTest::newRow("21 July 2020, the ninth opens") << 21 << 7 << 2563 << false << jul << aug;
+    // 2023, an extra-month year: ๘๘ from 18 July to 16 August counts as 8.
+    QTest::newRow("17 July 2023, the first eighth's last day") << 17 << 7 << 2566 << false << jul << jul;
+    QTest::newRow("18 July 2023, ๘๘ opens") << 18 << 7 << 2566 << false << jul << jul;
+    QTest::newRow("1 August 2023, in ๘๘") << 1 << 8 << 2566 << false << aug << jul;
+    QTest::newRow("16 August 2023, ๘๘'s last day") << 16 << 8 << 2566 << false << aug << jul;
+    QTest::newRow("17 August 2023, the ninth opens") << 17 << 8 << 2566 << false << aug << aug;
+    // Across the lunar new year: เดือนอ้าย opened on 27 November 2019 and
+    // 1 December 2024, เดือนยี่ on 26 December 2019 and 30 December 2024.
+    QTest::newRow("26 November 2019, the twelfth month's last day") << 26 << 11 << 2562 << false << nov << nov;
+    QTest::newRow("27 November 2019, เดือนอ้าย opens") << 27 << 11 << 2562 << false << nov << dec;
+    QTest::newRow("31 December 2019, in เดือนยี่") << 31 << 12 << 2562 << false << dec << jan;
+    QTest::newRow("30 November 2024") << 30 << 11 << 2567 << false << nov << nov;
+    QTest::newRow("1 December 2024, เดือนอ้าย opens") << 1 << 12 << 2567 << false << dec << dec;
+    QTest::newRow("1 December 2024 before dawn") << 1 << 12 << 2567 << true << nov << nov;
+    QTest::newRow("30 December 2024, เดือนยี่ opens") << 30 << 12 << 2567 << false << dec << jan;
+    // Across the fifth month, which opened on 14 March 2021, an extra-month year.
+    QTest::newRow("13 March 2021") << 13 << 3 << 2564 << false << mar << mar;
+    QTest::newRow("14 March 2021, the fifth opens") << 14 << 3 << 2564 << false << mar << apr;
+    QTest::newRow("15 March 2021 before dawn") << 15 << 3 << 2564 << true << mar << apr;
 }
 
-void TestDates::twoCandidatesExactlyBeforeTheFifthMonth()
+void TestDates::theTwoCounts()
 {
     QFETCH(int, day);
     QFETCH(int, month);
@@ -289,9 +348,16 @@ void TestDates::twoCandidatesExactlyBeforeTheFifthMonth()
     QFETCH(QString, traditional);
     const BirthReading reading = readBirthDate(day, month, buddhistYear, beforeDawn);
     QCOMPARE(reading.problem, BirthReading::Problem::None);
-    QCOMPARE(animal(reading.civilYear), civil);
-    QCOMPARE(animal(reading.traditionalYear), traditional);
-    QCOMPARE(reading.hasTwoYears(), civil != traditional);
+    if (civil.startsWith(u"เดือน")) {
+        QCOMPARE(monthItem(reading.month(Count::Civil)), civil);
+        QCOMPARE(monthItem(reading.month(Count::Traditional)), traditional);
+        QCOMPARE(reading.hasTwoMonths(), civil != traditional);
+    } else {
+        QCOMPARE(animal(reading.year(Count::Civil)), civil);
+        QCOMPARE(animal(reading.year(Count::Traditional)), traditional);
+        QCOMPARE(reading.hasTwoYears(), civil != traditional);
+    }
+    QCOMPARE(reading.hasTwoCounts(), reading.hasTwoMonths() || reading.hasTwoYears());
 }
 
 void TestDates::lunarDatesOfKnownDays_data()
@@ -354,6 +420,163 @@ void TestDates::lunarDatesOfKnownDays()
     QVERIFY(date.exact);
     const BirthReading reading = readBirthDate(day, month, gregorianYear + 543, false);
     QCOMPARE(written(reading.lunar), lunar);
+}
+
+void TestDates::datesAsThaiCalendarsWriteThem()
+{
+    const auto lunar = [](int day, int month, int year, bool beforeDawn = false) {
+        return q(lunarDateWording(readBirthDate(day, month, year, beforeDawn)));
+    };
+    QCOMPARE(lunar(17, 1, 2539), u"วันพุธ แรม ๑๓ ค่ำ เดือนยี่ ปีกุน"_qs);
+    QCOMPARE(lunar(1, 8, 2566), u"วันอังคาร ขึ้น ๑๕ ค่ำ เดือน ๘๘ ปีเถาะ"_qs);
+    QCOMPARE(lunar(1, 12, 2567), u"วันอาทิตย์ ขึ้น ๑ ค่ำ เดือนอ้าย ปีมะโรง"_qs);
+    // Thursday by its full name, which the entry list shortens.
+    QCOMPARE(lunar(29, 2, 2567), u"วันพฤหัสบดี แรม ๕ ค่ำ เดือน ๓ ปีเถาะ"_qs);
+    QCOMPARE(lunar(1, 3, 2543, true), u"วันอังคาร แรม ๑๐ ค่ำ เดือน ๓ ปีเถาะ"_qs);
+    // The day counted for a birth before dawn on New Year's Day.
+    QCOMPARE(q(civilDateWording(readBirthDate(1, 1, 2567, true).thaiDay)), u"31 ธันวาคม 2566"_qs);
+    QCOMPARE(q(dayAndMonthWording(readBirthDate(17, 1, 2539, false).fifthMonth)), u"19 มีนาคม"_qs);
+    QCOMPARE(q(thaiDigits(2539)), u"๒๕๓๙"_qs);
+    QCOMPARE(q(thaiDigits(0)), u"๐"_qs);
+}
+
+void TestDates::wholeDatesTypedIntoTheDayField_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<DayReading::Kind>("kind");
+    QTest::addColumn<QStringList>("fields"); // day, month (1 to 12), year, as the fields would hold them
+    using enum DayReading::Kind;
+    const QStringList none;
+    const QStringList date{u"17"_qs, u"1"_qs, u"2539"_qs};
+    QTest::newRow("a day") << u"17"_qs << Day << none;
+    QTest::newRow("a day in Thai digits") << u"๑๗"_qs << Day << none;
+    QTest::newRow("day 32") << u"32"_qs << NotADay << none;
+    QTest::newRow("day 0") << u"0"_qs << NotADay << none;
+    QTest::newRow("slashes") << u"17/1/2539"_qs << WholeDate << date;
+    QTest::newRow("dashes and a leading zero") << u"17-01-2539"_qs << WholeDate << date;
+    QTest::newRow("dots") << u"17.1.2539"_qs << WholeDate << date;
+    QTest::newRow("spaces around the parts") << u" 17 / 1 / 2539 "_qs << WholeDate << date;
+    QTest::newRow("the month's short form") << u"17 ม.ค. 2539"_qs << WholeDate << date;
+    QTest::newRow("the short form without dots") << u"17 มค 2539"_qs << WholeDate << date;
+    QTest::newRow("the month's name") << u"17 มกราคม 2539"_qs << WholeDate << date;
+    QTest::newRow("as a letter dates it") << u"วันที่ 17 เดือนมกราคม พ.ศ. 2539"_qs << WholeDate << date;
+    QTest::newRow("the words apart") << u"วันที่ 17 เดือน มกราคม พ.ศ.2539"_qs << WholeDate << date;
+    QTest::newRow("November, short") << u"30 พ.ย. 2539"_qs << WholeDate << QStringList{u"30"_qs, u"11"_qs, u"2539"_qs};
+    QTest::newRow("Thai digits") << u"๑๗ ม.ค. ๒๕๓๙"_qs << WholeDate << QStringList{u"๑๗"_qs, u"1"_qs, u"๒๕๓๙"_qs};
+    QTest::newRow("year first") << u"2539-01-17"_qs << WholeDate << date;
+    QTest::newRow("a Christian-era year") << u"17/1/1996"_qs << WholeDate << QStringList{u"17"_qs, u"1"_qs, u"1996"_qs};
+    QTest::newRow("no such day, for the fields to say")
+        << u"31/4/2566"_qs << WholeDate << QStringList{u"31"_qs, u"4"_qs, u"2566"_qs};
+    // Two digits are the year of the last hundred up to 2569.
+    QTest::newRow("a two-digit year") << u"17/1/39"_qs << WholeDate << date;
+    QTest::newRow("this year") << u"17/1/69"_qs << WholeDate << QStringList{u"17"_qs, u"1"_qs, u"2569"_qs};
+    QTest::newRow("next year's digits, a century ago")
+        << u"17/1/70"_qs << WholeDate << QStringList{u"17"_qs, u"1"_qs, u"2470"_qs};
+    QTest::newRow("two Thai digits") << u"๑๗/๑/๓๙"_qs << WholeDate << QStringList{u"๑๗"_qs, u"1"_qs, u"๒๕๓๙"_qs};
+    QTest::newRow("two digits of the Christian era")
+        << u"17 ม.ค. ค.ศ. 96"_qs << WholeDate << QStringList{u"17"_qs, u"1"_qs, u"1996"_qs};
+    // 25 may be 2525 or the start of 2539.
+    QTest::newRow("two digits that may go on")
+        << u"17/1/25"_qs << YearMayGoOn << QStringList{u"17"_qs, u"1"_qs, u"2525"_qs};
+    QTest::newRow("19, of the Christian era, may go on")
+        << u"17/1/19"_qs << YearMayGoOn << QStringList{u"17"_qs, u"1"_qs, u"2519"_qs};
+    for (const QString &start : {u"17/"_qs, u"17/1"_qs, u"17/1/"_qs, u"17/1/253"_qs, u"17 ม"_qs, u"17 มกรา"_qs,
+             u"17 ม.ค. พ"_qs, u"วัน"_qs, u"17 เดือน"_qs})
+        QTest::addRow("unfinished: %s", qPrintable(start)) << start << UnfinishedDate << none;
+    for (const QString &junk : {u"17/13/2539"_qs, u"17 jan 2539"_qs, u"17 ม.ค. พ.ศ. 1996"_qs, u"17/1/2539/5"_qs,
+             u"17/1/25390"_qs, u"17 ม.ค. ค.ศ. 2539"_qs, u"ห้า"_qs, u"17 กค.ม 2539"_qs, u"123"_qs})
+        QTest::addRow("no date: %s", qPrintable(junk)) << junk << NotADay << none;
+}
+
+void TestDates::wholeDatesTypedIntoTheDayField()
+{
+    QFETCH(QString, text);
+    QFETCH(DayReading::Kind, kind);
+    QFETCH(QStringList, fields);
+    const DayReading reading = readDayField(text.toStdU16String(), 2569);
+    QCOMPARE(reading.kind, kind);
+    if (kind == DayReading::Kind::Day)
+        QCOMPARE(reading.day, 17);
+    if (!fields.isEmpty()) {
+        QCOMPARE((QStringList{q(reading.date.dayText), QString::number(reading.date.month), q(reading.date.yearText)}),
+            fields);
+        QVERIFY(reading.date.year.isWhole());
+    }
+}
+
+void TestDates::yearsOfEitherEra_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<YearReading::Kind>("kind");
+    QTest::addColumn<int>("buddhistYear");
+    using enum YearReading::Kind;
+    QTest::newRow("2539") << u"2539"_qs << BuddhistEra << 2539;
+    QTest::newRow("in Thai digits") << u"๒๕๓๙"_qs << BuddhistEra << 2539;
+    QTest::newRow("between spaces") << u" 2539 "_qs << BuddhistEra << 2539;
+    QTest::newRow("the first") << u"2400"_qs << BuddhistEra << 2400;
+    QTest::newRow("the last") << u"2600"_qs << BuddhistEra << 2600;
+    QTest::newRow("1996 of the Christian era") << u"1996"_qs << ChristianEra << 2539;
+    QTest::newRow("its first") << u"1857"_qs << ChristianEra << 2400;
+    QTest::newRow("its last") << u"2057"_qs << ChristianEra << 2600;
+    for (const char *year : {"1856", "2058", "2399", "2601", "0000"})
+        QTest::newRow(year) << QString::fromLatin1(year) << OutOfRange << 0;
+    QTest::newRow("three digits") << u"253"_qs << Unfinished << 0;
+    QTest::newRow("a letter") << u"25a3"_qs << NotANumber << 0;
+    QTest::newRow("raised digits") << u"²⁵³⁹"_qs << NotANumber << 0;
+    QTest::newRow("nothing") << u"  "_qs << Empty << 0;
+}
+
+void TestDates::yearsOfEitherEra()
+{
+    QFETCH(QString, text);
+    QFETCH(YearReading::Kind, kind);
+    QFETCH(int, buddhistYear);
+    const YearReading year = readYear(text.toStdU16String());
+    QCOMPARE(year.kind, kind);
+    QCOMPARE(year.buddhistYear, buddhistYear);
+}
+
+void TestDates::whatTheFieldsComeTo_data()
+{
+    QTest::addColumn<QString>("day");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<DateFields::Status>("status");
+    QTest::addColumn<int>("fault"); // the field to mend: 0 the day, 1 the month, 2 the year
+    QTest::addColumn<bool>("checkTheOldNewYear");
+    using enum DateFields::Status;
+    QTest::newRow("whole") << u"17"_qs << 1 << u"2539"_qs << Whole << 0 << false;
+    QTest::newRow("whole, of the Christian era") << u"17"_qs << 1 << u"1996"_qs << Whole << 0 << false;
+    // Until 2484 the Buddhist Era year began on 1 April.
+    QTest::newRow("10 February 2482") << u"10"_qs << 2 << u"2482"_qs << Whole << 0 << true;
+    QTest::newRow("10 February 1939") << u"10"_qs << 2 << u"1939"_qs << Whole << 0 << false;
+    QTest::newRow("10 April 2482") << u"10"_qs << 4 << u"2482"_qs << Whole << 0 << false;
+    QTest::newRow("10 February 2484") << u"10"_qs << 2 << u"2484"_qs << Whole << 0 << false;
+    QTest::newRow("31 April") << u"31"_qs << 4 << u"2566"_qs << NoSuchDate << 0 << false;
+    QTest::newRow("no month") << u"17"_qs << 0 << u"2539"_qs << AskForTheDate << 1 << false;
+    QTest::newRow("a short year") << u"17"_qs << 1 << u"253"_qs << AskForTheDate << 2 << false;
+    QTest::newRow("no day") << QString() << 1 << u"2539"_qs << AskForTheDate << 0 << false;
+    QTest::newRow("a day in words") << u"ห้า"_qs << 1 << u"2539"_qs << NoDay << 0 << false;
+    QTest::newRow("a letter in the year") << u"17"_qs << 1 << u"25a3"_qs << NoYear << 2 << false;
+    QTest::newRow("2700") << u"17"_qs << 1 << u"2700"_qs << YearOutOfRange << 2 << false;
+    QTest::newRow("a date that may go on") << u"17/1/25"_qs << 0 << QString() << YearMayGoOn << 0 << false;
+    QTest::newRow("the start of a date") << u"17/1"_qs << 0 << QString() << UnfinishedDate << 0 << false;
+}
+
+void TestDates::whatTheFieldsComeTo()
+{
+    QFETCH(QString, day);
+    QFETCH(int, month);
+    QFETCH(QString, year);
+    QFETCH(DateFields::Status, status);
+    QFETCH(int, fault);
+    QFETCH(bool, checkTheOldNewYear);
+    const DateFields fields = readDateFields(day.toStdU16String(), month, year.toStdU16String(), false, 2569);
+    QCOMPARE(fields.status, status);
+    QCOMPARE(fields.reading.has_value(), status == DateFields::Status::Whole);
+    if (status != DateFields::Status::Whole)
+        QCOMPARE(static_cast<int>(fields.fault), fault);
+    QCOMPARE(fields.checkTheOldNewYear, checkTheOldNewYear);
 }
 
 void TestDates::beforeDawnEveryItemIsTheDayBefore_data()

@@ -10,6 +10,8 @@
 
 #include "reckoning.h"
 
+#include <QAbstractButton>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -24,8 +26,34 @@ namespace {
 // What the file's keys begin with; a key that begins with none of them is
 // a text nothing is compared with.
 const QStringList Sections{u"Form1 "_qs, u"Form2 "_qs, u"Form3 "_qs, u"Form4 "_qs, u"Form5 "_qs, u"Form6 "_qs,
-    u"Form7 "_qs, u"Form8 "_qs, u"warning "_qs, u"verdict "_qs, u"verse "_qs, u"meaning "_qs, u"glossary "_qs,
-    u"about "_qs, u"error "_qs};
+    u"Form7 "_qs, u"dates "_qs, u"Form8 "_qs, u"warning "_qs, u"verdict "_qs, u"verse "_qs, u"meaning "_qs,
+    u"glossary "_qs, u"about "_qs, u"error "_qs};
+
+// The date screen filled in as a person fills it in: between them, these
+// show every text of the screen that its opening does not.
+struct DateState {
+    const char *name;
+    const char16_t *day; // typed
+    int month; // chosen, 1 for January; 0 for none
+    const char16_t *year; // typed
+    bool beforeDawn = false;
+    const char *count = nullptr; // the option button chosen
+    const char *refusedBy = nullptr; // the field that refuses a control character
+};
+
+const DateState DateStates[] = {
+    {"17/1/1996 typed into the day, before dawn", u"17/1/1996", 0, u"", true},
+    {"17 January 2539, the traditional count", u"17", 1, u"2539", false, "traditionalYear"},
+    {"10 February 2482", u"10", 2, u"2482"},
+    {"31 April 2566", u"31", 4, u"2566"},
+    {"day 32", u"32", 0, u""},
+    {"the start of a date", u"17/1/", 0, u""},
+    {"a date whose year may go on", u"17/1/25", 0, u""},
+    {"a year with a letter", u"", 0, u"25a3"},
+    {"year 2700", u"", 0, u"2700"},
+    {"a day refused", u"", 0, u"", false, nullptr, "dayField"},
+    {"a year refused", u"", 0, u"", false, nullptr, "yearField"},
+};
 
 // Birth choices as places in the entry screen's three lists (counted from 0:
 // Sunday first; January first, December last; the rat first), and the
@@ -125,6 +153,8 @@ private slots:
     void fileIsInItsForm();
     void screenShowsItsWords_data() { addScreenRows(); }
     void screenShowsItsWords();
+    void dateScreenShowsItsWordsAsItIsFilledIn_data();
+    void dateScreenShowsItsWordsAsItIsFilledIn();
     void boxesShowTheirWords();
     void verseCopiesPartOnlyWhereTheyShould();
     void meaningScreenShowsEachVerseWithItsMeaning();
@@ -154,6 +184,51 @@ void TestWords::screenShowsItsWords()
     const QString prefix = window->objectName() + u' ';
     QVERIFY(Sections.contains(prefix));
     const QStringList found = differences(wordsShownBy(*window), programWords(), {prefix});
+    QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
+}
+
+void TestWords::dateScreenShowsItsWordsAsItIsFilledIn_data()
+{
+    QTest::addColumn<int>("state");
+    for (int i = 0; i < int(std::size(DateStates)); ++i)
+        QTest::newRow(DateStates[i].name) << i;
+}
+
+void TestWords::dateScreenShowsItsWordsAsItIsFilledIn()
+{
+    QFETCH(int, state);
+    const DateState &date = DateStates[state];
+    Program program;
+    openScreen(program, DateScreen);
+    const ScreenWindow &window = *program.window(DateScreen);
+    const Words opening = wordsShownBy(window);
+    typeText(program.control(DateScreen, "dayField"), QString::fromUtf16(date.day));
+    if (date.month)
+        program.control<QComboBox>(DateScreen, "monthList")->setCurrentIndex(date.month - 1);
+    typeText(program.control(DateScreen, "yearField"), QString::fromUtf16(date.year));
+    if (date.beforeDawn)
+        program.control<QAbstractButton>(DateScreen, "beforeDawn")->click();
+    if (date.count)
+        program.control<QAbstractButton>(DateScreen, date.count)->click();
+    if (date.refusedBy) {
+        auto *field = program.control<QLineEdit>(DateScreen, date.refusedBy);
+        field->setFocus();
+        QGuiApplication::clipboard()->setText(u"\a"_qs);
+        QTest::keySequence(field, QKeySequence::Paste);
+        QCoreApplication::processEvents();
+    }
+    // What differs from the opening, under the state's name, but the fields,
+    // which hold what the person typed, and the chosen month, an item of
+    // its list.
+    const QString prefix = u"dates %1: "_qs.arg(QLatin1String(date.name));
+    Words shown;
+    for (const auto &[key, lines] : wordsShownBy(window).entries) {
+        if (key.startsWith(u"Form7 field"_qs) || key.startsWith(u"Form7 list"_qs))
+            continue;
+        if (!opening.find(key) || *opening.find(key) != lines)
+            shown.add(prefix + key.mid(key.indexOf(u' ') + 1), lines);
+    }
+    const QStringList found = differences(shown, programWords(), {prefix});
     QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
 }
 

@@ -354,7 +354,7 @@ class Tour:
         self.step("Alt+ช ticks the birth before dawn", ["alt+Thai_chochang"],
                   ["เกิดหลังเที่ยงคืน ก่อน 6 โมงเช้า", checked])
         self.step("Alt+ช clears it again", ["alt+Thai_chochang"], [not_checked])
-        self.step("Alt+ว back to the day", ["alt+Thai_wowaen"], ["วัน"])
+        self.step("Alt+ว back to the day", ["alt+Thai_wowaen"], [("วัน", "หรือทั้งวันที่ เช่น 17/1/2539")])
         self.step("The day typed, Tab to the month list", ["1", "7", "Tab"], ["เดือน"])
         self.step("Alt+Down opens the month list on its first item", ["alt+Down"],
                   ["เดือนมกราคม(เดือนยี่)"])
@@ -367,13 +367,17 @@ class Tour:
         self.step("Shift+Tab to the day, heard whole", ["shift+Tab"], ["วัน", Whole("17 " + text_selected)])
         self.step("Tab back to the month list", ["Tab"], ["เดือน", "เดือนมกราคม(เดือนยี่)"])
         self.step("Tab to the year, 2539 typed: the results", ["Tab", "2", "5", "3", "9"],
-                  ["ปี พ.ศ.", ("เกิดต้นปี จึงนับปีนักษัตรได้สองแบบ", "วันพุธ", "เดือนมกราคม(เดือนยี่)",
-                               "(เลือกด้านล่าง)", "จันทรคติ วันพุธ แรม ๑๓ ค่ำ เดือนยี่ ปีกุน")])
+                  ["ปี พ.ศ.", ("นับได้สองแบบ", "ค.ศ. 1996", "วันพุธ", "เดือนมกราคม(เดือนยี่)",
+                               "(เลือกด้านล่าง)", "จันทรคติ วันพุธ แรม ๑๓ ค่ำ เดือนยี่ ปีกุน",
+                               "ถ้าสูติบัตรระบุปีนักษัตรไว้ ให้เลือกตามสูติบัตร")])
         self.step("Shift+Tab and Tab back: the year is heard whole", ["shift+Tab", "Tab"],
                   [Whole("2539 " + text_selected)])
         self.step("Alt+ท chooses the traditional count", ["alt+Thai_thothahan"],
-                  [("นับแบบไทย", "ปีกุน (หมู)"), selected, ("ครบแล้ว", "ปีเกิด ปีกุน (หมู)")],
+                  [("นับแบบไทย", "เดือนมกราคม(เดือนยี่) ปีกุน (หมู)"), selected,
+                   ("ครบแล้ว", "ปีเกิด ปีกุน (หมู)", "ผลรวม วันพุธ ๔ + เดือนยี่ ๒ + ปีกุน ๑๒ = ๑๘ → เศษ ๘")],
                   absent=[not_selected])
+        self.step("Shift+Tab reaches the sum", ["shift+Tab"],
+                  [("ผลรวม", "วันพุธ ๔ + เดือนยี่ ๒ + ปีกุน ๑๒ = ๑๘ → เศษ ๘")])
         self.step("Shift+Tab reaches the lunar date", ["shift+Tab"],
                   [("จันทรคติ", "วันพุธ แรม ๑๓ ค่ำ เดือนยี่ ปีกุน")])
         self.step("Shift+Tab reaches the year result", ["shift+Tab"], [("ปีเกิด", "ปีกุน (หมู)")])
@@ -383,8 +387,20 @@ class Tour:
                   ["กรอกข้อมูล > กดปุ่มทำนาย", "ทำนาย"])
         self.step("Shift+Tab back to the year list", ["shift+Tab"], ["ปีเกิด", "ปีกุน (หมู)"])
         self.step("Predict again", ["alt+Thai_thothahan"], [("เศษ ๘ นั้นเปรื่องยศ", "ทั้งอำนาจแลวาสนา")])
-        self.step("Enter closes the verse, Alt+จ back to the main menu", ["Return", "alt+Thai_chochan"],
-                  ["Main menu"])
+        # A whole date typed into the day field, whose lunar month is not the
+        # civil one: 31 December 2562 is in เดือนยี่.
+        self.step("Enter closes the verse, Alt+ว opens the birth-date screen again",
+                  ["Return", "alt+Thai_wowaen"], ["หาวัน เดือน ปีเกิด จากวันเกิด", "วัน"])
+        self.step("31/12/2562 typed into the day: the results",
+                  ["3", "1", "slash", "1", "2", "slash", "2", "5", "6", "2"],
+                  [("นับได้สองแบบ", "เดือน (เลือกด้านล่าง)", "จันทรคติ วันอังคาร ขึ้น ๖ ค่ำ เดือนยี่ ปีกุน")])
+        self.step("Alt+ส chooses the civil count", ["alt+Thai_sosua"],
+                  [("นับแบบสากล", "เดือนธันวาคม(เดือนอ้าย) ปีกุน (หมู)"), selected,
+                   ("ครบแล้ว", "ผลรวม วันอังคาร ๓ + เดือนอ้าย ๑ + ปีกุน ๑๒ = ๑๖ → เศษ ๖")])
+        self.step("Alt+ช: born before dawn, the day counted is said", ["alt+Thai_chochang"],
+                  [checked, ("นับเป็นวันที่ 30 ธันวาคม 2562", "ผลรวม วันจันทร์ ๒ + เดือนอ้าย ๑ + ปีกุน ๑๒ = ๑๕ → เศษ ๕")])
+        self.step("Alt+ก back to the entry screen", ["alt+Thai_kokai"], ["กรอกข้อมูล > กดปุ่มทำนาย"])
+        self.step("Alt+จ back to the main menu", ["alt+Thai_chochan"], ["Main menu"])
         self.step("Alt+ว opens the help menu", ["alt+Thai_wowaen"], ["หาวัน เดือน ปีเกิด จากวันเกิด…"])
         self.step("Down to the meaning of the verses", ["Down"], ["ความหมายของคำทำนาย"])
         self.step("Enter opens it at remainder 1", ["Return"],
