@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -171,7 +172,16 @@ std::optional<int> digitOnKey(quint32 keycode)
 bool takesNumbers(const QObject *object)
 {
     const auto *widget = qobject_cast<const QWidget *>(object);
-    return widget && (widget->inputMethodHints() & (Qt::ImhPreferNumbers | Qt::ImhDigitsOnly));
+    if (!widget || !(widget->inputMethodHints() & (Qt::ImhPreferNumbers | Qt::ImhDigitsOnly)))
+        return false;
+    // Straight after a Thai letter a word is being typed, such as a month's
+    // name in a whole date: the keys give the layout's letters (the ค of
+    // ม.ค.), as in any other field.
+    const auto *field = qobject_cast<const QLineEdit *>(widget);
+    if (!field || (widget->inputMethodHints() & Qt::ImhDigitsOnly) || field->cursorPosition() == 0)
+        return true;
+    const QChar before = field->text().at(field->cursorPosition() - 1);
+    return before.script() != QChar::Script_Thai || before.isDigit() || !(before.isLetter() || before.isMark());
 }
 
 AccessKeys::AccessKeys(QObject *parent)

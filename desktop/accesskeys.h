@@ -34,10 +34,10 @@ bool isTabKey(quint32 keycode);
 // the keys of 1 to 0.
 std::optional<int> digitOnKey(quint32 keycode);
 
-// Whether a widget takes numbers (its input method hints say so): there the
-// number row types the digits printed on its keys, whichever layout is
-// active. With Shift the keys give what the layout gives, the Thai digits
-// of the Thai layout among them.
+// Whether a widget takes numbers (its input method hints say so), and the
+// cursor in it stands after no Thai letter: there the number row types the
+// digits printed on its keys, whichever layout is active. With Shift the keys
+// give what the layout gives, the Thai digits of the Thai layout among them.
 bool takesNumbers(const QObject *object);
 
 // Makes every access key the physical key that carries its letter on a Thai

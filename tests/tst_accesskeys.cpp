@@ -498,6 +498,13 @@ const std::vector<Typing> &typings()
         {"year field, shifted", DateScreen, "yearField", true,
             {{12, u'#', u'๒'}, {17, u'*', u'๕'}, {13, u'$', u'๓'}, {21, u'+', u'๙'}}, QString(), u"๒๕๓๙"_qs},
         {"year list, 2", EntryScreen, "Combo3", false, {{11, u'2', u'/'}}, u"2"_qs, u"/"_qs},
+        // After a Thai letter the keys give the layout's letters, the ค of a
+        // month's short name, and the whole date goes into the three fields
+        // (as the US layout's 17 ,8 2539 does, 17 August).
+        {"day field, 17 มค 2539", DateScreen, "dayField", false,
+            {{10, u'1', u'ๅ'}, {16, u'7', u'ึ'}, {65, u' ', u' '}, {59, u',', u'ม'}, {17, u'8', u'ค'}, {65, u' ', u' '},
+                {11, u'2', u'/'}, {14, u'5', u'ถ'}, {12, u'3', u'-'}, {18, u'9', u'ต'}},
+            u"17"_qs, u"17"_qs},
     };
     return all;
 }
