@@ -398,7 +398,7 @@ class Tour:
                   [("นับแบบสากล", "เดือนธันวาคม(เดือนอ้าย) ปีกุน (หมู)"), selected,
                    ("ครบแล้ว", "ผลรวม วันอังคาร ๓ + เดือนอ้าย ๑ + ปีกุน ๑๒ = ๑๖ → เศษ ๖")])
         self.step("Alt+ช: born before dawn, the day counted is said", ["alt+Thai_chochang"],
-                  [checked, ("นับเป็นวันที่ 30 ธันวาคม 2562", "ผลรวม วันจันทร์ ๒ + เดือนอ้าย ๑ + ปีกุน ๑๒ = ๑๕ → เศษ ๕")])
+                  [("นับเป็นวันที่ 30 ธันวาคม 2562", "ผลรวม วันจันทร์ ๒ + เดือนอ้าย ๑ + ปีกุน ๑๒ = ๑๕ → เศษ ๕")])
         self.step("Alt+ก back to the entry screen", ["alt+Thai_kokai"], ["กรอกข้อมูล > กดปุ่มทำนาย"])
         self.step("Alt+จ back to the main menu", ["alt+Thai_chochan"], ["Main menu"])
         self.step("Alt+ว opens the help menu", ["alt+Thai_wowaen"], ["หาวัน เดือน ปีเกิด จากวันเกิด…"])
