@@ -389,8 +389,9 @@ class Tour:
         self.step("Predict again", ["alt+Thai_thothahan"], [("เศษ ๘ นั้นเปรื่องยศ", "ทั้งอำนาจแลวาสนา")])
         # A whole date typed into the day field, whose lunar month is not the
         # civil one: 31 December 2562 is in เดือนยี่.
-        self.step("Enter closes the verse, Alt+ว opens the birth-date screen again",
-                  ["Return", "alt+Thai_wowaen"], ["หาวัน เดือน ปีเกิด จากวันเกิด", "วัน"])
+        self.step("Enter closes the verse", ["Return"], ["กรอกข้อมูล > กดปุ่มทำนาย"])
+        self.step("Alt+ว opens the birth-date screen again", ["alt+Thai_wowaen"],
+                  ["หาวัน เดือน ปีเกิด จากวันเกิด", "วัน"])
         self.step("31/12/2562 typed into the day: the results",
                   ["3", "1", "slash", "1", "2", "slash", "2", "5", "6", "2"],
                   [("นับได้สองแบบ", "เดือน (เลือกด้านล่าง)", "จันทรคติ วันอังคาร ขึ้น ๖ ค่ำ เดือนยี่ ปีกุน")])
