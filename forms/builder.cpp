@@ -66,7 +66,6 @@ QWidget *buildTextBox(const Control &control, QWidget *parent)
 {
     useAccessibleFields();
     auto *field = new QLineEdit(control.text.toString(), parent);
-    field->setCursorPosition(0); // show the beginning of the text, not its end
     setColour(field, QPalette::Base, control.backColor);
     setColour(field, QPalette::Text, control.foreColor);
     // The style draws a field's border from the window colour, which a field
@@ -86,6 +85,8 @@ QWidget *buildTextBox(const Control &control, QWidget *parent)
     // The keyboard reads the number row here as the digits printed on it.
     if (control.numbers)
         field->setInputMethodHints(Qt::ImhPreferNumbers);
+    // Last, as a new length puts the text in again, the cursor at its end.
+    field->setCursorPosition(0); // show the beginning of the text, not its end
     return field;
 }
 

@@ -413,8 +413,9 @@ void TestDateScreen::whatTheFieldsRefuseLeavesTheirResults_data()
         << u"yearField"_qs << true << Way::Pasted << u"  2539 "_qs << u"  2539 "_qs << false;
     // No field holds more than a field of Qt's does, spaces and all: a year
     // after that many spaces is refused whole, not cut to lose its digits.
-    QTest::newRow("a year after as many spaces as a field holds") << u"yearField"_qs << true << Way::Pasted
-        << QString(32763, u' ') + u"2539"_qs << QString(32763, u' ') + u"2539"_qs << false;
+    QTest::newRow("a year after as many spaces as a field holds")
+        << u"yearField"_qs << true << Way::Pasted << QString(32763, u' ') + u"2539"_qs
+        << QString(32763, u' ') + u"2539"_qs << false;
     QTest::newRow("a year after more spaces than a field holds")
         << u"yearField"_qs << true << Way::Pasted << QString(32764, u' ') + u"2539"_qs << QString() << true;
     QTest::newRow("a day in Thai digits, pasted")
