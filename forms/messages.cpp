@@ -112,10 +112,16 @@ void runModal(QWidget *owner, const Message &message, const std::function<void()
 {
     ++openMessages;
     const auto closed = qScopeGuard([] { --openMessages; });
-    if (presenter())
+    if (presenter()) {
         presenter()(owner, message);
-    else
-        showBox();
+        return;
+    }
+    showBox();
+    // The window manager may give the focus to nothing when the box closes:
+    // openbox gives it back only to windows that are on the task bar, which
+    // the screens are not. The box's screen takes it back itself.
+    if (QWidget *screen = owner ? owner->window() : nullptr; screen && screen->isVisible())
+        screen->activateWindow();
 }
 
 } // namespace
