@@ -9,45 +9,96 @@
 #include <QString>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstddef>
 #include <span>
+#include <string_view>
 #include <type_traits>
 
 namespace duset {
 
 class Screen;
 
-// Each screen names its controls by an enumeration whose entries stand in the
-// order of its description's controls, and names its menu entries, across
-// its menus from left to right, in the same way. The screen's file ties the
-// enumeration to the description with a function found by the enumeration's
-// type:
+// Each screen names its controls by an enumeration whose entries are the
+// controls' names in the order of its description, and names its menu
+// entries, across its menus from left to right, in the same way. The
+// enumeration is declared with its names as text beside it,
+//
+//     DUSET_NAMES(EntryControl, Label1, Label2, ..., Command4);
+//
+// and the screen's file ties it to the description with a function found by
+// the enumeration's type:
 //
 //     constexpr std::span<const Control> describedBy(EntryControl)
 //     {
-//         return describing<EntryControl::FindFromBirthDate>(Controls);
+//         return describing<EntryControl>(Controls);
 //     }
 //
-// where the template argument is the enumeration's last entry, so that an
-// enumeration and a description of different lengths do not compile.
+// which does not compile unless each entry names the control at its place,
+// so that a missing, extra or misplaced entry stops the build.
+#define DUSET_NAMES(Enumeration, ...)                                                                                  \
+    enum class Enumeration;                                                                                            \
+    consteval std::string_view namesOf(Enumeration)                                                                    \
+    {                                                                                                                  \
+        return #__VA_ARGS__;                                                                                           \
+    }                                                                                                                  \
+    enum class Enumeration { __VA_ARGS__ }
+
 template<typename Id> constexpr std::size_t indexOf(Id id)
 {
     static_assert(std::is_enum_v<Id>);
     return static_cast<std::size_t>(id);
 }
 
-template<auto Last, std::size_t Count> consteval std::span<const Control> describing(const Control (&controls)[Count])
+// The names of an enumeration declared by DUSET_NAMES, one by one.
+class EntryNames {
+public:
+    consteval explicit EntryNames(std::string_view names)
+        : m_rest(names)
+    {
+    }
+    consteval bool atEnd() const { return m_rest.find_first_not_of(Blanks) == std::string_view::npos; }
+    consteval std::string_view next()
+    {
+        const std::size_t comma = m_rest.find(',');
+        std::string_view name = m_rest.substr(0, comma);
+        m_rest = comma == std::string_view::npos ? std::string_view() : m_rest.substr(comma + 1);
+        name.remove_prefix(std::min(name.find_first_not_of(Blanks), name.size()));
+        name.remove_suffix(name.size() - std::min(name.find_last_not_of(Blanks) + 1, name.size()));
+        return name;
+    }
+
+private:
+    static constexpr std::string_view Blanks = " \t\n";
+    std::string_view m_rest;
+};
+
+template<typename Id, std::size_t Count> consteval std::span<const Control> describing(const Control (&controls)[Count])
 {
-    static_assert(Count == indexOf(Last) + 1, "the enumeration and the description count different controls");
+    EntryNames names(namesOf(Id{}));
+    for (const Control &control : controls) {
+        if (names.atEnd())
+            throw "the enumeration and the description count different controls";
+        if (names.next() != control.name)
+            throw "an entry of the enumeration names another control than the one at its place";
+    }
+    if (!names.atEnd())
+        throw "the enumeration and the description count different controls";
     return controls;
 }
 
-template<auto Last, std::size_t Count> consteval std::span<const Menu> describing(const Menu (&menus)[Count])
+template<typename Id, std::size_t Count> consteval std::span<const Menu> describing(const Menu (&menus)[Count])
 {
-    std::size_t entries = 0;
-    for (const Menu &menu : menus)
-        entries += menu.entries.size();
-    if (entries != indexOf(Last) + 1)
+    EntryNames names(namesOf(Id{}));
+    for (const Menu &menu : menus) {
+        for (const MenuEntry &entry : menu.entries) {
+            if (names.atEnd())
+                throw "the enumeration and the menus count different entries";
+            if (names.next() != entry.name)
+                throw "an entry of the enumeration names another menu entry than the one at its place";
+        }
+    }
+    if (!names.atEnd())
         throw "the enumeration and the menus count different entries";
     return menus;
 }

@@ -129,7 +129,7 @@ using enum EntryControl;
 
 constexpr std::span<const Control> describedBy(EntryControl)
 {
-    return describing<FindFromBirthDate>(Controls);
+    return describing<EntryControl>(Controls);
 }
 
 Form1::Form1(ScreenRegistry &screens)
@@ -146,15 +146,15 @@ void Form1::Form_Load()
 
 void Form1::connectHandlers()
 {
-    onClick<Predict>([this] { Command1_Click(); });
-    onClick<Finish>([this] { Command2_Click(); });
-    onClick<EnterNew>([this] { Command3_Click(); });
-    onClick<FindFromBirthDate>([this] { Command4_Click(); });
+    onClick<Command1>([this] { Command1_Click(); });
+    onClick<Command2>([this] { Command2_Click(); });
+    onClick<Command3>([this] { Command3_Click(); });
+    onClick<Command4>([this] { Command4_Click(); });
 }
 
 std::array<ListHandle, 3> Form1::lists() const
 {
-    return {control<DayList>(), control<MonthList>(), control<YearList>()};
+    return {control<Combo1>(), control<Combo2>(), control<Combo3>()};
 }
 
 EntryTexts Form1::listTexts() const
@@ -171,9 +171,9 @@ void Form1::fillLists(const EntryTexts &texts, Focus focus)
     for (std::size_t i = 0; i < texts.size(); ++i)
         lists[i].show(texts[i]);
     if (focus == Focus::Predict)
-        control<Predict>().setFocus();
+        control<Command1>().setFocus();
     else
-        control<FindFromBirthDate>().setFocus();
+        control<Command4>().setFocus();
 }
 
 void Form1::Command1_Click()

@@ -12,21 +12,12 @@
 
 namespace duset {
 
-// The entry screen's controls, in the order of its description.
-enum class EntryControl {
-    Title,
-    DayLabel,
-    MonthLabel,
-    YearLabel,
-    Heading,
-    DayList,
-    MonthList,
-    YearList,
-    Predict,
-    Finish,
-    EnterNew,
-    FindFromBirthDate,
-};
+// The entry screen's controls, in the order of its description: the title,
+// the words beside the three lists, the heading above them, the day, month
+// and year lists, and the buttons predict, finish, enter new data and find
+// from a birth date.
+DUSET_NAMES(EntryControl, Label1, Label2, Label3, Label4, Label5, Combo1, Combo2, Combo3, Command1, Command2, Command3,
+    Command4);
 
 // The entry screen: the weekday, month and year of birth are chosen here and
 // predict turns them into a verse.

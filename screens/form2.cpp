@@ -95,7 +95,7 @@ using enum OrderControl;
 
 constexpr std::span<const Control> describedBy(OrderControl)
 {
-    return describing<Close>(Controls);
+    return describing<OrderControl>(Controls);
 }
 
 Form2::Form2(ScreenRegistry &screens)
@@ -105,7 +105,7 @@ Form2::Form2(ScreenRegistry &screens)
 
 void Form2::connectHandlers()
 {
-    onClick<Close>([this] { Command1_Click(); });
+    onClick<Command1>([this] { Command1_Click(); });
 }
 
 void Form2::Command1_Click()

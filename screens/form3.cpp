@@ -103,7 +103,7 @@ using enum HistoryControl;
 
 constexpr std::span<const Control> describedBy(HistoryControl)
 {
-    return describing<Close>(Controls);
+    return describing<HistoryControl>(Controls);
 }
 
 Form3::Form3(ScreenRegistry &screens)
@@ -113,8 +113,8 @@ Form3::Form3(ScreenRegistry &screens)
 
 void Form3::connectHandlers()
 {
-    onClick<ToOrder>([this] { Command1_Click(); });
-    onClick<Close>([this] { Command2_Click(); });
+    onClick<Command1>([this] { Command1_Click(); });
+    onClick<Command2>([this] { Command2_Click(); });
 }
 
 void Form3::Command1_Click()

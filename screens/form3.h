@@ -10,7 +10,8 @@ namespace duset {
 // The history screen's controls, in the order of its description: the title,
 // the heading, the ten lines of the verse from top to bottom, the rule in
 // plain words and the two buttons.
-enum class HistoryControl { Title, Heading, FirstLine, LastLine = FirstLine + 9, Rule, ToOrder, Close };
+DUSET_NAMES(HistoryControl, Label1, Label2, Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8, Text9, Text10,
+    Text11, Command1, Command2);
 
 // The history screen: where the reckoning comes from, told in verse.
 class Form3 final : public Screen {

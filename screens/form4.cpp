@@ -143,12 +143,12 @@ constexpr ScreenDescription Description{
 
 constexpr std::span<const Control> describedBy(MainMenuControl)
 {
-    return describing<MainMenuControl::Contact>(Controls);
+    return describing<MainMenuControl>(Controls);
 }
 
 constexpr std::span<const Menu> describedBy(MainMenuEntry)
 {
-    return describing<MainMenuEntry::aboutQt>(Menus);
+    return describing<MainMenuEntry>(Menus);
 }
 
 Form4::Form4(ScreenRegistry &screens)

@@ -7,11 +7,12 @@
 
 namespace duset {
 
-// The main menu's controls, in the order of its description, and the entries
-// of its menus as they stand, from the left menu's top to the right menu's
-// foot. The entries keep the program's names for them.
-enum class MainMenuControl { TitleFigure, Title, Version, ProgramBy, Author, Contact };
-enum class MainMenuEntry { m1, m2, m4, m3, line, end, dates, meaning, helpLine, about, aboutQt };
+// The main menu's controls, in the order of its description: the title
+// figure, the title, the version line and the three lines of the credit; and
+// the entries of its menus as they stand, from the left menu's top to the
+// right menu's foot.
+DUSET_NAMES(MainMenuControl, Image1, Label1, Label5, Label3, Label2, Label4);
+DUSET_NAMES(MainMenuEntry, m1, m2, m4, m3, line, end, dates, meaning, helpLine, about, aboutQt);
 
 // The main menu: the hub that every screen returns to, with the menu bar that
 // leads to them.

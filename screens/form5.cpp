@@ -87,7 +87,7 @@ using enum VersePage1Control;
 
 constexpr std::span<const Control> describedBy(VersePage1Control)
 {
-    return describing<NextPage>(Controls);
+    return describing<VersePage1Control>(Controls);
 }
 
 Form5::Form5(ScreenRegistry &screens)
@@ -97,7 +97,7 @@ Form5::Form5(ScreenRegistry &screens)
 
 void Form5::connectHandlers()
 {
-    onClick<NextPage>([this] { Command1_Click(); });
+    onClick<Command1>([this] { Command1_Click(); });
 }
 
 void Form5::Command1_Click()

@@ -92,7 +92,7 @@ using enum VersePage2Control;
 
 constexpr std::span<const Control> describedBy(VersePage2Control)
 {
-    return describing<BackToMenu>(Controls);
+    return describing<VersePage2Control>(Controls);
 }
 
 Form6::Form6(ScreenRegistry &screens)
@@ -102,8 +102,8 @@ Form6::Form6(ScreenRegistry &screens)
 
 void Form6::connectHandlers()
 {
-    onClick<PreviousPage>([this] { Command1_Click(); });
-    onClick<BackToMenu>([this] { Command2_Click(); });
+    onClick<Command1>([this] { Command1_Click(); });
+    onClick<Command2>([this] { Command2_Click(); });
 }
 
 void Form6::Command1_Click()

@@ -20,7 +20,6 @@ namespace duset {
 
 namespace {
 
-using enum DateControl;
 using enum Control::Kind;
 
 // What the line above the results says while the date is not whole yet.
@@ -171,11 +170,13 @@ int thisBuddhistYear()
     return static_cast<int>(year_month_day{floor<days>(system_clock::now())}.year()) + BuddhistEraOffset;
 }
 
+using enum DateControl;
+
 } // namespace
 
 constexpr std::span<const Control> describedBy(DateControl)
 {
-    return describing<DateControl::Back>(Controls);
+    return describing<DateControl>(Controls);
 }
 
 Form7::Form7(ScreenRegistry &screens)
@@ -198,20 +199,20 @@ void Form7::Form_Load()
 
 void Form7::connectHandlers()
 {
-    onClick<HandOver>([this] { handOver_Click(); });
-    onClick<Back>([this] { back_Click(); });
+    onClick<handOver>([this] { handOver_Click(); });
+    onClick<back>([this] { back_Click(); });
     // A click that an access key left pending can toggle a choice after the
     // hand-over has unloaded this window: only the loaded window's fields
     // are read.
-    onTextChange<DayField>([this] { DayField_Change(); });
-    onEditingFinished<DayField>([this] { DayField_Done(); });
-    onRefusal<DayField>([this] { Field_Refused(DayField); });
-    onChoice<MonthList>([this] { Fields_Change(); });
-    onTextChange<YearField>([this] { Fields_Change(); });
-    onRefusal<YearField>([this] { Field_Refused(YearField); });
-    onToggle<BeforeDawn>([this] { Fields_Change(); });
-    onToggle<Civil>([this] { Fields_Change(); });
-    onToggle<Traditional>([this] { Fields_Change(); });
+    onTextChange<dayField>([this] { dayField_Change(); });
+    onEditingFinished<dayField>([this] { dayField_Done(); });
+    onRefusal<dayField>([this] { Field_Refused(dayField); });
+    onChoice<monthList>([this] { Fields_Change(); });
+    onTextChange<yearField>([this] { Fields_Change(); });
+    onRefusal<yearField>([this] { Field_Refused(yearField); });
+    onToggle<beforeDawn>([this] { Fields_Change(); });
+    onToggle<civilYear>([this] { Fields_Change(); });
+    onToggle<traditionalYear>([this] { Fields_Change(); });
 }
 
 void Form7::handOver_Click()
@@ -221,12 +222,12 @@ void Form7::handOver_Click()
         // The line above the results already says what is missing or wrong;
         // the focus goes where it can be mended.
         using Field = DateFields::Field;
-        const DateControl fault = m_fields.reading ? Civil
-            : m_fields.fault == Field::Day         ? DayField
-            : m_fields.fault == Field::Month       ? MonthList
-                                                   : YearField;
+        const DateControl fault = m_fields.reading ? civilYear
+            : m_fields.fault == Field::Day         ? dayField
+            : m_fields.fault == Field::Month       ? monthList
+                                                   : yearField;
         control(fault).setFocus();
-        announce(window(), control<Status>().text());
+        announce(window(), control<status>().text());
         return;
     }
     const BirthReading &reading = *m_fields.reading;
@@ -245,18 +246,18 @@ void Form7::back_Click()
         entryLists(screens()).fillLists(m_entryTexts, EntryLists::Focus::FindFromBirthDate);
 }
 
-void Form7::DayField_Change()
+void Form7::dayField_Change()
 {
     if (m_filling)
         return;
-    const DayReading day = readDayField(utf16(control<DayField>().text()), thisBuddhistYear());
+    const DayReading day = readDayField(utf16(control<dayField>().text()), thisBuddhistYear());
     if (day.kind == DayReading::Kind::WholeDate)
         fill(day.date);
     else
         Fields_Change();
 }
 
-void Form7::DayField_Done()
+void Form7::dayField_Done()
 {
     if (m_fields.status == DateFields::Status::YearMayGoOn)
         fill(m_fields.pending);
@@ -265,9 +266,9 @@ void Form7::DayField_Done()
 void Form7::fill(const TypedDate &date)
 {
     m_filling = true;
-    control<DayField>().setText(q(date.dayText));
-    control<MonthList>().show(MonthItems[static_cast<std::size_t>(date.month - 1)].toString());
-    control<YearField>().setText(q(date.yearText));
+    control<dayField>().setText(q(date.dayText));
+    control<monthList>().show(MonthItems[static_cast<std::size_t>(date.month - 1)].toString());
+    control<yearField>().setText(q(date.yearText));
     m_filling = false;
     Fields_Change();
 }
@@ -276,9 +277,9 @@ std::optional<Count> Form7::chosenCount() const
 {
     if (!m_fields.reading)
         return std::nullopt;
-    if (!m_fields.reading->hasTwoCounts() || control<Civil>().isChecked())
+    if (!m_fields.reading->hasTwoCounts() || control<civilYear>().isChecked())
         return Count::Civil;
-    if (control<Traditional>().isChecked())
+    if (control<traditionalYear>().isChecked())
         return Count::Traditional;
     return std::nullopt;
 }
@@ -328,11 +329,11 @@ void Form7::Fields_Change()
 {
     if (m_filling)
         return; // until the last field is filled
-    const DateFields fields = readDateFields(utf16(control<DayField>().text()), control<MonthList>().currentIndex() + 1,
-        utf16(control<YearField>().text()), control<BeforeDawn>().isChecked(), thisBuddhistYear());
+    const DateFields fields = readDateFields(utf16(control<dayField>().text()), control<monthList>().currentIndex() + 1,
+        utf16(control<yearField>().text()), control<beforeDawn>().isChecked(), thisBuddhistYear());
 
     // The year of the other era, beside the year field.
-    const LabelHandle otherEra = control<CommonEraYear>();
+    const LabelHandle otherEra = control<commonEraYear>();
     const YearReading &year = fields.year;
     otherEra.setText(year.kind == YearReading::Kind::BuddhistEra
             ? QStringLiteral("ค.ศ. %1").arg(year.buddhistYear - BuddhistEraOffset)
@@ -348,8 +349,8 @@ void Form7::Fields_Change()
         && reading->civilMonth == before->civilMonth && reading->traditionalMonth == before->traditionalMonth
         && reading->civilYear == before->civilYear && reading->traditionalYear == before->traditionalYear;
     m_fields = fields;
-    const ChoiceHandle civil = control<Civil>();
-    const ChoiceHandle traditional = control<Traditional>();
+    const ChoiceHandle civil = control<civilYear>();
+    const ChoiceHandle traditional = control<traditionalYear>();
     if (!samePair) {
         civil.clear();
         traditional.clear();
@@ -360,66 +361,66 @@ void Form7::Fields_Change()
             QStringLiteral("นับแบบ&สากล: %1 %2").arg(MonthItems[reading->civilMonth], YearItems[reading->civilYear]));
         traditional.setText(QStringLiteral("นับแบบไ&ทย ตามจันทรคติ: %1 %2")
                                 .arg(MonthItems[reading->traditionalMonth], YearItems[reading->traditionalYear]));
-        control<CountNote>().setText(QStringLiteral("แบบไทยนับเดือนตามจันทรคติ และเปลี่ยนปีนักษัตรวันขึ้น 1 ค่ำ เดือน 5 (%1)")
+        control<countNote>().setText(QStringLiteral("แบบไทยนับเดือนตามจันทรคติ และเปลี่ยนปีนักษัตรวันขึ้น 1 ค่ำ เดือน 5 (%1)")
                                          .arg(q(dayAndMonthWording(reading->fifthMonth))));
     }
-    for (const DateControl part : {Civil, Traditional, CountNote})
+    for (const DateControl part : {civilYear, traditionalYear, countNote})
         control(part).setVisible(twoCounts);
-    control<CertificateNote>().setVisible(twoCounts && reading->hasTwoYears());
+    control<certificateNote>().setVisible(twoCounts && reading->hasTwoYears());
 
     const std::optional<Count> count = chosenCount();
     const QString choose = QStringLiteral("(เลือกด้านล่าง)");
-    control<Status>().setText(statusOf(fields));
-    control<FoundWeekday>().setText(reading ? WeekdayItems[reading->weekday].toString() : QString());
-    control<FoundMonth>().setText(count ? MonthItems[reading->month(*count)].toString()
+    control<status>().setText(statusOf(fields));
+    control<foundWeekday>().setText(reading ? WeekdayItems[reading->weekday].toString() : QString());
+    control<foundMonth>().setText(count ? MonthItems[reading->month(*count)].toString()
             : reading ? (reading->hasTwoMonths() ? choose : MonthItems[reading->civilMonth].toString())
                       : QString());
-    control<FoundYear>().setText(count ? YearItems[reading->year(*count)].toString()
+    control<foundYear>().setText(count ? YearItems[reading->year(*count)].toString()
             : reading                  ? (reading->hasTwoYears() ? choose : YearItems[reading->civilYear].toString())
                                        : QString());
-    control<Lunar>().setText(reading ? q(lunarDateWording(*reading)) : QString());
-    control<EstimateNote>().setVisible(reading && !reading->lunar.exact);
-    control<Sum>().setText(count ? q(Working(DayTable[reading->weekday].key, MonthTable[reading->month(*count)].key,
+    control<DateControl::lunarDate>().setText(reading ? q(lunarDateWording(*reading)) : QString());
+    control<estimateNote>().setVisible(reading && !reading->lunar.exact);
+    control<sum>().setText(count ? q(Working(DayTable[reading->weekday].key, MonthTable[reading->month(*count)].key,
                                YearTable[reading->year(*count)].key))
                                  : QString());
 
     // For a birth before dawn, the day that is counted.
-    const LabelHandle dawn = control<DawnNote>();
-    if (reading && control<BeforeDawn>().isChecked())
+    const LabelHandle dawn = control<dawnNote>();
+    if (reading && control<beforeDawn>().isChecked())
         dawn.setText(QStringLiteral("นับแบบไทย วันใหม่เริ่มตอนรุ่งเช้า: นับเป็นวันที่ ") + q(civilDateWording(reading->thaiDay)));
     else
-        dawn.setText(Controls[indexOf(DawnNote)].text.toString());
+        dawn.setText(Controls[indexOf(dawnNote)].text.toString());
     sayWhatChanged();
 }
 
 void Form7::Field_Refused(DateControl field)
 {
     Fields_Change();
-    control<Status>().setText(RefusedText.toString() + (field == DayField ? NoDayText : NoYearText).toString());
+    control<status>().setText(RefusedText.toString() + (field == dayField ? NoDayText : NoYearText).toString());
 }
 
 QString Form7::whatTheScreenSays() const
 {
-    QStringList parts{control<Status>().text()};
+    QStringList parts{control<status>().text()};
     const auto say = [&parts](const LabelHandle &line, const QString &caption = {}) {
         if (!line.isHidden() && !line.text().isEmpty())
             parts << (caption.isEmpty() ? line.text() : caption + u' ' + line.text());
     };
     // The year of the other era, unless the line above the results names it.
-    if (const LabelHandle otherEra = control<CommonEraYear>(); !parts.front().contains(otherEra.text()))
+    if (const LabelHandle otherEra = control<commonEraYear>(); !parts.front().contains(otherEra.text()))
         say(otherEra);
-    if (control<BeforeDawn>().isChecked() && m_fields.reading)
-        say(control<DawnNote>());
-    say(control<FoundWeekday>(), control<FoundWeekdayCaption>().text());
-    say(control<FoundMonth>(), control<FoundMonthCaption>().text());
-    say(control<FoundYear>(), control<FoundYearCaption>().text());
-    say(control<Lunar>(), control<LunarCaption>().text());
-    say(control<EstimateNote>());
-    say(control<Sum>(), control<SumCaption>().text());
+    if (control<beforeDawn>().isChecked() && m_fields.reading)
+        say(control<dawnNote>());
+    say(control<foundWeekday>(), control<foundWeekdayCaption>().text());
+    say(control<foundMonth>(), control<foundMonthCaption>().text());
+    say(control<foundYear>(), control<foundYearCaption>().text());
+    say(control<DateControl::lunarDate>(), control<lunarCaption>().text());
+    say(control<estimateNote>());
+    say(control<sum>(), control<sumCaption>().text());
     // What a choice rests on, while it is open.
     if (m_fields.reading && !chosenCount()) {
-        say(control<CountNote>());
-        say(control<CertificateNote>());
+        say(control<countNote>());
+        say(control<certificateNote>());
     }
     return parts.join(u' ');
 }

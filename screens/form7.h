@@ -15,39 +15,20 @@
 
 namespace duset {
 
-// The birth-date screen's controls, in the order of its description, named
-// by their roles as the program names them.
-enum class DateControl {
-    Title,
-    DayCaption,
-    DayField, // the day, or the whole date typed or pasted
-    DayHint,
-    MonthCaption,
-    MonthList,
-    YearCaption,
-    YearField,
-    CommonEraYear, // the year of the other era, beside the year field
-    BeforeDawn,
-    DawnNote, // the day counted, for a birth before dawn
-    Status, // what is missing or wrong, or that the date is whole
-    FoundWeekdayCaption,
-    FoundWeekday,
-    FoundMonthCaption,
-    FoundMonth,
-    FoundYearCaption,
-    FoundYear,
-    LunarCaption,
-    Lunar, // the date in the lunar calendar
-    EstimateNote,
-    SumCaption,
-    Sum, // the reckoning of the three items
-    Civil, // the month and animal year of the civil count
-    Traditional, // those of the traditional count, by the lunar calendar
-    CountNote,
-    CertificateNote,
-    HandOver,
-    Back,
-};
+// The birth-date screen's controls, in the order of its description: the
+// title; the day field, which takes a whole date typed or pasted too, the
+// hint beside it, the month list and the year field, each with its caption,
+// and beside the year field the year of the other era; the birth before
+// dawn and the day counted for it; the line that says what is missing or
+// wrong, or that the date is whole; the weekday, month and year found, the
+// date in the lunar calendar, its note for an estimate, and the reckoning
+// of the three items, each with its caption; the month and animal year of
+// the civil count and of the traditional one, by the lunar calendar, with
+// their notes; and the two buttons.
+DUSET_NAMES(DateControl, title, dayCaption, dayField, dayHint, monthCaption, monthList, yearCaption, yearField,
+    commonEraYear, beforeDawn, dawnNote, status, foundWeekdayCaption, foundWeekday, foundMonthCaption, foundMonth,
+    foundYearCaption, foundYear, lunarCaption, lunarDate, estimateNote, sumCaption, sum, civilYear, traditionalYear,
+    countNote, certificateNote, handOver, back);
 
 // The birth-date screen: finds the weekday, month and animal year of a date
 // of birth, as the items of the entry screen's lists, with the reckoning
@@ -72,10 +53,10 @@ private:
     void back_Click();
     // A whole date in the day field fills the three fields; whatever else
     // the fields hold is read as it stands.
-    void DayField_Change();
+    void dayField_Change();
     // Enter in the day field, or leaving it, fills the three fields from a
     // whole date whose two-digit year could have gone on.
-    void DayField_Done();
+    void dayField_Done();
     // Reads the fields after every change and shows what they come to.
     void Fields_Change();
     // A field refused what the person typed, pasted or dropped into it, and

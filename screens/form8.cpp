@@ -115,7 +115,7 @@ using enum MeaningControl;
 
 constexpr std::span<const Control> describedBy(MeaningControl)
 {
-    return describing<Close>(Controls);
+    return describing<MeaningControl>(Controls);
 }
 
 Form8::Form8(ScreenRegistry &screens)
@@ -134,33 +134,33 @@ void Form8::openedFrom(ScreenId origin, int remainder, std::function<void()> whe
 
 void Form8::Form_Load()
 {
-    control<RemainderList>().show(RemainderItems[m_remainder - 1].toString());
+    control<remainderList>().show(RemainderItems[m_remainder - 1].toString());
     showChosen();
     sayChosen();
 }
 
 void Form8::connectHandlers()
 {
-    onChoice<RemainderList>([this] { RemainderList_Click(); });
-    onClick<Close>([this] { Close_Click(); });
+    onChoice<remainderList>([this] { remainderList_Click(); });
+    onClick<close>([this] { close_Click(); });
 }
 
 bool Form8::Form_QueryUnload()
 {
-    Close_Click();
+    close_Click();
     return true;
 }
 
-void Form8::RemainderList_Click()
+void Form8::remainderList_Click()
 {
-    if (control<RemainderList>().currentIndex() < 0)
+    if (control<remainderList>().currentIndex() < 0)
         return;
-    m_remainder = control<RemainderList>().currentIndex() + 1;
+    m_remainder = control<remainderList>().currentIndex() + 1;
     showChosen();
     sayChosen();
 }
 
-void Form8::Close_Click()
+void Form8::close_Click()
 {
     screens().Unload(MeaningScreen);
     screens().Show(m_origin);
@@ -170,20 +170,20 @@ void Form8::Close_Click()
 
 void Form8::showChosen()
 {
-    QStringList verse;
+    QStringList lines;
     for (const std::u16string_view line : VerseTable[static_cast<std::size_t>(m_remainder - 1)])
-        verse << toQString(line);
+        lines << toQString(line);
     const Explanation &explanation = Explanations[static_cast<std::size_t>(m_remainder - 1)];
-    control<Verse>().setText(verse.join(u'\n'));
-    control<Meaning>().setText(explanation.meaning.toString());
-    control<Glossary>().setText(explanation.glossary.toString());
+    control<verse>().setText(lines.join(u'\n'));
+    control<meaning>().setText(explanation.meaning.toString());
+    control<glossary>().setText(explanation.glossary.toString());
 }
 
 void Form8::sayChosen()
 {
     announceOnceActive(window(),
-        QStringList{control<VerseCaption>().text(), control<Verse>().text(), control<MeaningCaption>().text(),
-            control<Meaning>().text()}
+        QStringList{control<verseCaption>().text(), control<verse>().text(), control<meaningCaption>().text(),
+            control<meaning>().text()}
             .join(u'\n'));
 }
 

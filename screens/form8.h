@@ -11,19 +11,11 @@
 
 namespace duset {
 
-// The meaning screen's controls, in the order of its description.
-enum class MeaningControl {
-    Title,
-    RemainderCaption,
-    RemainderList,
-    VerseCaption,
-    Verse,
-    MeaningCaption,
-    Meaning,
-    GlossaryCaption,
-    Glossary,
-    Close,
-};
+// The meaning screen's controls, in the order of its description: the
+// title, the list of the remainders, the verse, its meaning and its
+// glossary, each with its caption, and the close button.
+DUSET_NAMES(MeaningControl, Label1, remainderCaption, remainderList, verseCaption, verse, meaningCaption, meaning,
+    glossaryCaption, glossary, close);
 
 // The meaning of the verses: for the remainder chosen in its list, the verse
 // as the verdict gives it, what it says in the Thai of today, and its old
@@ -43,9 +35,9 @@ protected:
 private:
     // A remainder chosen in the list: shows its verse and meaning, and says
     // them to a screen reader.
-    void RemainderList_Click();
+    void remainderList_Click();
     // Close: unloads this screen and goes back where it was opened from.
-    void Close_Click();
+    void close_Click();
 
     // Puts the chosen remainder's texts in the three boxes.
     void showChosen();

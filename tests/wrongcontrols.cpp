@@ -9,35 +9,31 @@
 
 namespace duset {
 
-enum class SampleControl {
-    Caption,
-    Field,
-    Button,
-#ifdef WRONG_CONTROL_COUNT
-    Forgotten,
+#if defined(WRONG_CONTROL_COUNT)
+DUSET_NAMES(SampleControl, Caption, Field, Button, Forgotten);
+#elif defined(WRONG_CONTROL_ORDER)
+DUSET_NAMES(SampleControl, Field, Caption, Button);
+#else
+DUSET_NAMES(SampleControl, Caption, Field, Button);
 #endif
-};
-enum class SampleEntry {
-    Open,
-    Line,
-    Quit,
 #ifdef WRONG_ENTRY_COUNT
-    Forgotten,
+DUSET_NAMES(SampleEntry, Open, Line, Quit, Forgotten);
+#else
+DUSET_NAMES(SampleEntry, Open, Line, Quit);
 #endif
-};
 
 namespace {
 
 constexpr Control Controls[] = {
-    {.kind = Control::Kind::Label, .name = "caption", .text = u"&Name"},
-    {.kind = Control::Kind::TextBox, .name = "field", .left = 1000},
-    {.kind = Control::Kind::CommandButton, .name = "button", .text = u"&Go", .top = 500},
+    {.kind = Control::Kind::Label, .name = "Caption", .text = u"&Name"},
+    {.kind = Control::Kind::TextBox, .name = "Field", .left = 1000},
+    {.kind = Control::Kind::CommandButton, .name = "Button", .text = u"&Go", .top = 500},
 };
 
 constexpr MenuEntry Entries[] = {
-    {.name = "open", .caption = u"&Open"},
-    {.name = "line", .caption = u"-"},
-    {.name = "quit", .caption = u"&Quit"},
+    {.name = "Open", .caption = u"&Open"},
+    {.name = "Line", .caption = u"-"},
+    {.name = "Quit", .caption = u"&Quit"},
 };
 
 constexpr Menu Menus[] = {{.name = "file", .caption = u"&File", .entries = Entries}};
@@ -46,20 +42,12 @@ constexpr Menu Menus[] = {{.name = "file", .caption = u"&File", .entries = Entri
 
 constexpr std::span<const Control> describedBy(SampleControl)
 {
-#ifdef WRONG_CONTROL_COUNT
-    return describing<SampleControl::Forgotten>(Controls);
-#else
-    return describing<SampleControl::Button>(Controls);
-#endif
+    return describing<SampleControl>(Controls);
 }
 
 constexpr std::span<const Menu> describedBy(SampleEntry)
 {
-#ifdef WRONG_ENTRY_COUNT
-    return describing<SampleEntry::Forgotten>(Menus);
-#else
-    return describing<SampleEntry::Quit>(Menus);
-#endif
+    return describing<SampleEntry>(Menus);
 }
 
 class Sample final : public Screen {
