@@ -28,7 +28,6 @@
 #include <QStringDecoder>
 
 #include <algorithm>
-#include <map>
 #include <utility>
 #include <vector>
 
@@ -193,28 +192,6 @@ inline QString escapedLine(const QString &text)
     return u'|' + line + u'|';
 }
 
-// What the date screen's controls are known by in the file: their kind and
-// place among the controls of that kind, since their names follow their
-// roles and may change with them.
-inline QString kindOf(const QWidget *widget)
-{
-    if (qobject_cast<const QComboBox *>(widget))
-        return u"list"_qs;
-    if (qobject_cast<const QLineEdit *>(widget))
-        return u"field"_qs;
-    if (qobject_cast<const QPlainTextEdit *>(widget))
-        return u"passage"_qs;
-    if (widget->inherits("QRadioButton"))
-        return u"option"_qs;
-    if (widget->inherits("QCheckBox"))
-        return u"check"_qs;
-    if (qobject_cast<const QAbstractButton *>(widget))
-        return u"button"_qs;
-    if (qobject_cast<const QLabel *>(widget))
-        return u"label"_qs;
-    return QString::fromLatin1(widget->metaObject()->className());
-}
-
 // Every text a loaded screen's window shows: its caption, its menus, and
 // each control's caption, text and items, in the order the controls stand
 // in the window. The passages of the meaning screen go by what they show,
@@ -224,7 +201,6 @@ inline Words wordsShownBy(const ScreenWindow &window)
 {
     Words words;
     const QString screen = window.objectName();
-    const bool byKind = screen == u"Form7";
     const auto *remainders = window.surface()->findChild<const QComboBox *>();
     const QString chosen = remainders ? QString::number(remainders->currentIndex() + 1) : QString();
     words.addText(screen + u" caption"_qs, window.windowTitle());
@@ -241,11 +217,8 @@ inline Words wordsShownBy(const ScreenWindow &window)
             }
         }
     }
-    std::map<QString, int> ordinals;
     for (const QWidget *widget : window.surface()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        const QString kind = kindOf(widget);
-        const QString name
-            = screen + u' ' + (byKind ? kind + u' ' + QString::number(++ordinals[kind]) : widget->objectName());
+        const QString name = screen + u' ' + widget->objectName();
         if (const auto *list = qobject_cast<const QComboBox *>(widget)) {
             QStringList items;
             for (int i = 0; i < list->count(); ++i)
