@@ -4,7 +4,6 @@
 #include "form2.h"
 
 #include "look.h"
-#include "registry.h"
 
 namespace duset {
 
@@ -77,17 +76,14 @@ constexpr Control Controls[] = {
         .tabIndex = 15},
 };
 
-constexpr ScreenDescription Description{
+constexpr ScreenDescription Description = referenceWindow({
     .name = "Form2",
     .caption = u"ลำดับวันเดือนปีตามความเชื่อของไทย",
     .clientWidth = 6495,
     .clientHeight = 6885,
-    .placement = Placement::CentreScreen,
     .backColor = White,
-    .icon = WindowIcon::Information,
     .controls = Controls,
-    .reading = Reading::ByLine,
-};
+});
 
 using enum OrderControl;
 
@@ -99,7 +95,7 @@ constexpr std::span<const Control> describedBy(OrderControl)
 }
 
 Form2::Form2(ScreenRegistry &screens)
-    : Screen(screens, OrderScreen, Description)
+    : ReferenceScreen(screens, OrderScreen, Description)
 {
 }
 

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "screen.h"
+#include "reference.h"
 
 namespace duset {
 
@@ -15,7 +15,7 @@ DUSET_NAMES(OrderControl, Label1, Label2, Label3, Label4, Label5, Label6, Label7
 
 // The order screen: the Thai order of days, months and years, numbered as the
 // reckoning counts them.
-class Form2 final : public Screen {
+class Form2 final : public ReferenceScreen {
 public:
     explicit Form2(ScreenRegistry &screens);
 

@@ -4,7 +4,6 @@
 #include "form3.h"
 
 #include "look.h"
-#include "registry.h"
 
 namespace duset {
 
@@ -85,17 +84,14 @@ constexpr Control Controls[] = {
         .tabIndex = 13},
 };
 
-constexpr ScreenDescription Description{
+constexpr ScreenDescription Description = referenceWindow({
     .name = "Form3",
     .caption = u"ความเป็นมาของตำราวรุณศ",
     .clientWidth = 6495,
     .clientHeight = 6885,
-    .placement = Placement::CentreScreen,
     .backColor = Black,
-    .icon = WindowIcon::Information,
     .controls = Controls,
-    .reading = Reading::ByLine,
-};
+});
 
 using enum HistoryControl;
 
@@ -107,7 +103,7 @@ constexpr std::span<const Control> describedBy(HistoryControl)
 }
 
 Form3::Form3(ScreenRegistry &screens)
-    : Screen(screens, HistoryScreen, Description)
+    : ReferenceScreen(screens, HistoryScreen, Description)
 {
 }
 
@@ -119,14 +115,12 @@ void Form3::connectHandlers()
 
 void Form3::Command1_Click()
 {
-    screens().Unload(HistoryScreen);
-    screens().Show(OrderScreen);
+    leaveFor(OrderScreen);
 }
 
 void Form3::Command2_Click()
 {
-    screens().Unload(HistoryScreen);
-    screens().Show(MainMenu);
+    leaveFor(MainMenu);
 }
 
 } // namespace duset

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "screen.h"
+#include "reference.h"
 
 namespace duset {
 
@@ -14,7 +14,7 @@ DUSET_NAMES(HistoryControl, Label1, Label2, Text1, Text2, Text3, Text4, Text5, T
     Text11, Command1, Command2);
 
 // The history screen: where the reckoning comes from, told in verse.
-class Form3 final : public Screen {
+class Form3 final : public ReferenceScreen {
 public:
     explicit Form3(ScreenRegistry &screens);
 

@@ -4,7 +4,6 @@
 #include "form5.h"
 
 #include "look.h"
-#include "registry.h"
 
 namespace duset {
 
@@ -69,17 +68,14 @@ constexpr Control Controls[] = {
         .tabIndex = 33},
 };
 
-constexpr ScreenDescription Description{
+constexpr ScreenDescription Description = referenceWindow({
     .name = "Form5",
     .caption = u"บทกลอนคำทำนาย",
     .clientWidth = 6765,
     .clientHeight = 7170,
-    .placement = Placement::CentreScreen,
     .backColor = White,
-    .icon = WindowIcon::Information,
     .controls = Controls,
-    .reading = Reading::ByLine,
-};
+});
 
 using enum VersePage1Control;
 
@@ -91,7 +87,7 @@ constexpr std::span<const Control> describedBy(VersePage1Control)
 }
 
 Form5::Form5(ScreenRegistry &screens)
-    : Screen(screens, VersePage1, Description)
+    : ReferenceScreen(screens, VersePage1, Description)
 {
 }
 
@@ -102,8 +98,7 @@ void Form5::connectHandlers()
 
 void Form5::Command1_Click()
 {
-    screens().Unload(VersePage1);
-    screens().Show(VersePage2);
+    leaveFor(VersePage2);
 }
 
 } // namespace duset

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "screen.h"
+#include "reference.h"
 
 namespace duset {
 
@@ -15,7 +15,7 @@ DUSET_NAMES(VersePage1Control, Label1, Text1, Text16, Text2, Text17, Text3, Text
     Text14, Text29, Text15, Text30, Text31, Text32, Command1);
 
 // Verse page 1: the verses of remainders 1 to 7.
-class Form5 final : public Screen {
+class Form5 final : public ReferenceScreen {
 public:
     explicit Form5(ScreenRegistry &screens);
 

@@ -4,7 +4,6 @@
 #include "form6.h"
 
 #include "look.h"
-#include "registry.h"
 
 namespace duset {
 
@@ -74,17 +73,14 @@ constexpr Control Controls[] = {
         .tabIndex = 30},
 };
 
-constexpr ScreenDescription Description{
+constexpr ScreenDescription Description = referenceWindow({
     .name = "Form6",
     .caption = u"บทกลอนคำทำนาย ",
     .clientWidth = 6765,
     .clientHeight = 7170,
-    .placement = Placement::CentreScreen,
     .backColor = Black,
-    .icon = WindowIcon::Information,
     .controls = Controls,
-    .reading = Reading::ByLine,
-};
+});
 
 using enum VersePage2Control;
 
@@ -96,7 +92,7 @@ constexpr std::span<const Control> describedBy(VersePage2Control)
 }
 
 Form6::Form6(ScreenRegistry &screens)
-    : Screen(screens, VersePage2, Description)
+    : ReferenceScreen(screens, VersePage2, Description)
 {
 }
 
@@ -108,14 +104,12 @@ void Form6::connectHandlers()
 
 void Form6::Command1_Click()
 {
-    screens().Unload(VersePage2);
-    screens().Show(VersePage1);
+    leaveFor(VersePage1);
 }
 
 void Form6::Command2_Click()
 {
-    screens().Unload(VersePage2);
-    screens().Show(MainMenu);
+    leaveFor(MainMenu);
 }
 
 } // namespace duset

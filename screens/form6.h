@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "screen.h"
+#include "reference.h"
 
 namespace duset {
 
@@ -15,7 +15,7 @@ DUSET_NAMES(VersePage2Control, Label1, Text33, Text34, Text35, Text38, Text36, T
     Text18, Text19, Text20, Command1, Command2);
 
 // Verse page 2: the verses of remainders 8 to 10 and the closing stanzas.
-class Form6 final : public Screen {
+class Form6 final : public ReferenceScreen {
 public:
     explicit Form6(ScreenRegistry &screens);
 
