@@ -47,7 +47,8 @@ protected:
     // that only focuses, shows and hides it.
     template<typename Id> ControlHandle control(Id id) const
     {
-        static_assert(std::is_same_v<decltype(describedBy(id)), std::span<const Control>>);
+        static_assert(
+            std::is_same_v<decltype(describedBy(id)), std::span<const Control>>, "a menu entry is no control");
         return ControlHandle(controlAt(indexOf(id)));
     }
     // The load step, after the window and controls are built and placed.
