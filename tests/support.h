@@ -411,31 +411,6 @@ inline void expectPlacedAsDescribed(const ScreenWindow &window, const ScreenDesc
     }
 }
 
-// Tab visits the controls that take the focus by Tab, and are enabled and shown, in the
-// order of their tab indexes, the first of them when the screen opens; the
-// window must be active.
-inline void expectTabOrderAsDescribed(const ScreenWindow &window, const ScreenDescription &description)
-{
-    std::vector<const Control *> reachable;
-    for (const Control &control : description.controls) {
-        const QWidget *widget = window.control(control.name);
-        if (widget->isEnabled() && widget->isVisibleTo(&window) && (widget->focusPolicy() & Qt::TabFocus))
-            reachable.push_back(&control);
-    }
-    std::stable_sort(reachable.begin(), reachable.end(),
-        [](const Control *a, const Control *b) { return a->tabIndex < b->tabIndex; });
-    if (reachable.empty()) {
-        QVERIFY(!window.focusWidget() || !window.surface()->isAncestorOf(window.focusWidget()));
-        return;
-    }
-    for (std::size_t i = 0; i <= reachable.size(); ++i) {
-        const Control &expected = *reachable[i % reachable.size()];
-        QVERIFY2(window.focusWidget(), expected.name.data());
-        QCOMPARE(window.focusWidget()->objectName(), toQString(expected.name));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
-}
-
 // The fonts the program installs before its first window.
 inline void installProgramFonts()
 {

@@ -2,10 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "support.h"
-
-#include "form1.h"
-#include "reckoning.h"
-#include "text.h"
+#include "words.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>
@@ -20,20 +17,14 @@ using namespace duset::testing;
 
 namespace {
 
-template<typename Row, std::size_t N> QStringList keysOf(const std::array<Row, N> &table)
+// What the word file holds for a box or a list's item, counted from 0.
+QString word(const char16_t *key)
 {
-    QStringList keys;
-    for (const auto &row : table)
-        keys << toQString(row.key);
-    return keys;
+    return programWords().text(QString::fromUtf16(key));
 }
-
-QStringList itemsOf(const QComboBox *list)
+QString item(int list, int place)
 {
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i)
-        items << list->itemText(i);
-    return items;
+    return programWords().find(u"Form1 Combo%1 items"_qs.arg(list))->value(place);
 }
 
 QChar accessKey(const QAbstractButton *button)
@@ -52,7 +43,6 @@ public:
     }
 
     ScreenWindow *window() const { return Program::window(EntryScreen); }
-    Form1 &form() const { return *static_cast<Form1 *>(screens.peek(EntryScreen)); }
     QComboBox *list(int n) const { return control<QComboBox>(EntryScreen, "Combo" + std::to_string(n)); }
     QAbstractButton *button(int n) const
     {
@@ -75,7 +65,6 @@ class TestEntryScreen : public QObject {
 private slots:
     void initTestCase() { installProgramFonts(); }
     void opensEmptyWithTheFocusInTheDayList();
-    void listsHoldTheTableKeysInOrder();
     void tabFollowsTheTabIndexes();
     void pickingPutsExactlyTheItemInTheField();
     void typedTextStaysAsTyped();
@@ -83,7 +72,7 @@ private slots:
     void predictShowsTheVerse();
     void predictOnAFreshScreenWarnsOfAllThree();
     void predictAfterFreeTextWarns();
-    void clearEmptiesTheTextsOnly();
+    void clearEmptiesTheLists();
     void accessKeys();
     void enterAndSpacePressTheFocusedButton();
     void finishingForgetsWhatWasEntered();
@@ -95,18 +84,10 @@ void TestEntryScreen::opensEmptyWithTheFocusInTheDayList()
     OpenEntryScreen screen;
     QCOMPARE(screen.texts(), QStringList(3));
     QCOMPARE(screen.window()->focusWidget(), screen.list(1));
-    for (int n = 1; n <= 3; ++n)
+    for (int n = 1; n <= 3; ++n) {
         QCOMPARE(screen.list(n)->currentIndex(), -1);
-}
-
-void TestEntryScreen::listsHoldTheTableKeysInOrder()
-{
-    OpenEntryScreen screen;
-    QCOMPARE(itemsOf(screen.list(1)), keysOf(DayTable));
-    QCOMPARE(itemsOf(screen.list(2)), keysOf(MonthTable));
-    QCOMPARE(itemsOf(screen.list(3)), keysOf(YearTable));
-    for (int n = 1; n <= 3; ++n)
         QVERIFY(screen.list(n)->isEditable());
+    }
 }
 
 void TestEntryScreen::tabFollowsTheTabIndexes()
@@ -127,7 +108,7 @@ void TestEntryScreen::pickingPutsExactlyTheItemInTheField()
 {
     OpenEntryScreen screen;
     screen.pick(1, 3);
-    QCOMPARE(screen.list(1)->currentText(), toQString(DayTable[3].key));
+    QCOMPARE(screen.list(1)->currentText(), item(1, 3));
     // From the drop-down list with the mouse.
     QComboBox *months = screen.list(2);
     months->showPopup();
@@ -135,9 +116,8 @@ void TestEntryScreen::pickingPutsExactlyTheItemInTheField()
     QTRY_VERIFY(view->isVisible());
     const QModelIndex december = view->model()->index(11, 0);
     view->scrollTo(december);
-    const QRect item = view->visualRect(december);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
-    QTRY_COMPARE(months->currentText(), toQString(MonthTable[11].key));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(december).center());
+    QTRY_COMPARE(months->currentText(), item(2, 11));
     QCOMPARE(months->count(), 12);
 }
 
@@ -146,7 +126,7 @@ void TestEntryScreen::typedTextStaysAsTyped()
     OpenEntryScreen screen;
     QComboBox *days = screen.list(1);
     // The start of a weekday is not completed to the weekday.
-    const QString start = toQString(DayTable[3].key).left(4);
+    const QString start = item(1, 3).left(4);
     typeText(days->lineEdit(), start);
     QCOMPARE(days->currentText(), start);
     QCOMPARE(days->lineEdit()->selectedText(), QString());
@@ -213,16 +193,14 @@ void TestEntryScreen::typingOffersItemsAndChoosesNone()
     QCOMPARE(offered(screen.list(3)), QStringList{});
     QCOMPARE(screen.list(3)->currentText(), u"ปีกุน(หมู)"_qs);
     screen.click(EntryScreen, "Command1");
-    QCOMPARE(screen.messages.back().message.text,
-        toQString(WarningPrefix) + toQString(MissingDay) + toQString(MissingMonth) + toQString(MissingYear)
-            + toQString(WarningSuffix));
+    QCOMPARE(screen.messages.back().message.text, word(u"warning without day, month, year"));
 
     // Down puts the first offer in the field, Up goes back no further than
     // the first, and Enter takes what the field shows.
     QComboBox *days = screen.list(1);
     days->setFocus();
     days->lineEdit()->selectAll();
-    typeText(days, toQString(DayTable[3].key).left(4));
+    typeText(days, item(1, 3).left(4));
     QCOMPARE(offered(days), (QStringList{u"วันพุธ"_qs, u"วันพฤหัส"_qs}));
     QTest::keyClick(days, Qt::Key_Down);
     QTest::keyClick(days, Qt::Key_Down);
@@ -245,14 +223,12 @@ void TestEntryScreen::predictShowsTheVerse()
     QCOMPARE(screen.messages.size(), std::size_t(1));
     const ShownMessage &shown = screen.messages.front();
     QCOMPARE(shown.parent, screen.window());
-    QCOMPARE(shown.message.title, toQString(VerdictTitle));
+    QCOMPARE(shown.message.title, word(u"verdict title"));
     QCOMPARE(shown.message.icon, QMessageBox::Information);
-    QCOMPARE(shown.message.text, toQString(VerseTable[7][0]) + u"\r\n"_qs + toQString(VerseTable[7][1]));
+    QCOMPARE(shown.message.text, word(u"verse 8"));
     // The screen stays as it was.
-    QCOMPARE(screen.texts(),
-        (QStringList{toQString(DayTable[3].key), toQString(MonthTable[0].key), toQString(YearTable[11].key)}));
+    QCOMPARE(screen.texts(), (QStringList{item(1, 3), item(2, 0), item(3, 11)}));
     QCOMPARE(screen.visibleScreens(), std::vector{EntryScreen});
-    QCOMPARE(screen.form().Reckoning.Total, 8.0);
 }
 
 void TestEntryScreen::predictOnAFreshScreenWarnsOfAllThree()
@@ -261,11 +237,9 @@ void TestEntryScreen::predictOnAFreshScreenWarnsOfAllThree()
     screen.click(EntryScreen, "Command1");
     QCOMPARE(screen.messages.size(), std::size_t(1));
     const Message &message = screen.messages.front().message;
-    QCOMPARE(message.title, toQString(WarningTitle));
+    QCOMPARE(message.title, word(u"warning title"));
     QCOMPARE(message.icon, QMessageBox::Warning);
-    QCOMPARE(message.text,
-        toQString(WarningPrefix) + toQString(MissingDay) + toQString(MissingMonth) + toQString(MissingYear)
-            + toQString(WarningSuffix));
+    QCOMPARE(message.text, word(u"warning without day, month, year"));
 }
 
 void TestEntryScreen::predictAfterFreeTextWarns()
@@ -275,7 +249,7 @@ void TestEntryScreen::predictAfterFreeTextWarns()
     screen.pick(2, 0);
     screen.pick(3, 0);
     screen.click(EntryScreen, "Command1");
-    QCOMPARE(screen.messages.back().message.title, toQString(VerdictTitle));
+    QCOMPARE(screen.messages.back().message.title, word(u"verdict title"));
     // The day field now shows something that is no weekday: no verdict for
     // Tuesday while the field says otherwise.
     screen.list(1)->setFocus();
@@ -283,25 +257,18 @@ void TestEntryScreen::predictAfterFreeTextWarns()
     typeText(screen.list(1)->lineEdit(), u"x"_qs);
     screen.click(EntryScreen, "Command1");
     QCOMPARE(screen.messages.size(), std::size_t(2));
-    QCOMPARE(screen.messages.back().message.text,
-        toQString(WarningPrefix) + toQString(MissingDay) + toQString(WarningSuffix));
-    QCOMPARE(screen.form().Reckoning.DayValue, 3);
+    QCOMPARE(screen.messages.back().message.text, word(u"warning without day"));
 }
 
-void TestEntryScreen::clearEmptiesTheTextsOnly()
+void TestEntryScreen::clearEmptiesTheLists()
 {
     OpenEntryScreen screen;
     screen.pick(1, 6);
     screen.pick(2, 10);
     screen.pick(3, 11);
     screen.click(EntryScreen, "Command1");
-    const ReckoningState before = screen.form().Reckoning;
     screen.click(EntryScreen, "Command3");
     QCOMPARE(screen.texts(), QStringList(3));
-    QCOMPARE(screen.form().Reckoning.DayValue, before.DayValue);
-    QCOMPARE(screen.form().Reckoning.MonthValue, before.MonthValue);
-    QCOMPARE(screen.form().Reckoning.YearValue, before.YearValue);
-    QCOMPARE(screen.form().Reckoning.Total, before.Total);
     // Clear also empties a field that alone had a text.
     typeText(screen.list(2)->lineEdit(), u"abc"_qs);
     screen.click(EntryScreen, "Command3");
@@ -315,7 +282,7 @@ void TestEntryScreen::accessKeys()
     // Predict, by Alt and its underlined letter.
     pressAccessKey(focus, accessKey(screen.button(1)));
     QTRY_COMPARE(screen.messages.size(), std::size_t(1));
-    QCOMPARE(screen.messages.front().message.title, toQString(WarningTitle));
+    QCOMPARE(screen.messages.front().message.title, word(u"warning title"));
     // Clear.
     typeText(screen.list(1)->lineEdit(), u"abc"_qs);
     pressAccessKey(focus, accessKey(screen.button(3)));
@@ -349,23 +316,14 @@ void TestEntryScreen::finishingForgetsWhatWasEntered()
     screen.pick(2, 0);
     screen.pick(3, 0);
     screen.click(EntryScreen, "Command1");
-    QVERIFY(screen.form().Reckoning.DayValue != 0);
     screen.click(EntryScreen, "Command2");
     screen.choose("m1");
     QCOMPARE(screen.texts(), QStringList(3));
-    QCOMPARE(screen.form().Reckoning.DayValue, 0);
-    QCOMPARE(screen.form().Reckoning.MonthValue, 0);
-    QCOMPARE(screen.form().Reckoning.YearValue, 0.0);
-    // The instance is the same one, which keeps its last total until a press:
-    // Sunday 1, January 2, rat 1.
-    QCOMPARE(screen.form().Reckoning.Total, 4.0);
 }
 
 void TestEntryScreen::messageBoxCanBeReadAndCopied()
 {
-    const Message verse{.title = toQString(VerdictTitle),
-        .text = toQString(VerseTable[1][0]) + u"\r\n"_qs + toQString(VerseTable[1][1]),
-        .icon = QMessageBox::Information};
+    const Message verse{.title = word(u"verdict title"), .text = word(u"verse 2"), .icon = QMessageBox::Information};
     auto box = createMessageBox(nullptr, verse);
     QCOMPARE(box->windowTitle(), verse.title);
     QCOMPARE(box->icon(), QMessageBox::Information);

@@ -30,7 +30,7 @@ class TestHighDpi : public QObject {
 
 private slots:
     void initTestCase();
-    void controlsKeepTheirPlaces_data();
+    void controlsKeepTheirPlaces_data() { addScreenRows(); }
     void controlsKeepTheirPlaces();
     void starFieldCoversTheClientAreaAtItsNaturalSize_data() { addScreenRows(); }
     void starFieldCoversTheClientAreaAtItsNaturalSize();
@@ -45,28 +45,14 @@ void TestHighDpi::initTestCase()
     QCOMPARE(qApp->devicePixelRatio(), qreal(Ratio));
 }
 
-void TestHighDpi::controlsKeepTheirPlaces_data()
-{
-    QTest::addColumn<ScreenId>("screen");
-    QTest::addColumn<QSize>("client");
-    QTest::newRow("entry screen") << EntryScreen << QSize(374, 271);
-    QTest::newRow("order screen") << OrderScreen << QSize(433, 459);
-    QTest::newRow("history screen") << HistoryScreen << QSize(433, 459);
-    QTest::newRow("main menu") << MainMenu << QSize(395, 247);
-    QTest::newRow("verse page 1") << VersePage1 << QSize(451, 478);
-    QTest::newRow("verse page 2") << VersePage2 << QSize(451, 478);
-}
-
 void TestHighDpi::controlsKeepTheirPlaces()
 {
     QFETCH(ScreenId, screen);
-    QFETCH(QSize, client);
     Program program;
     openScreen(program, screen);
     ScreenWindow *window = program.window(screen);
     QCOMPARE(window->devicePixelRatio(), qreal(Ratio));
     const ScreenDescription &description = program.screens.peek(screen)->description();
-    QCOMPARE(window->surface()->size(), client);
     expectPlacedAsDescribed(*window, description);
     if (QMenuBar *bar = window->menuBar())
         QCOMPARE(window->surface()->y(), bar->height());

@@ -7,19 +7,18 @@ using namespace duset;
 using namespace duset::testing;
 
 // Where the screens put their controls. Positions are given in twips, 15 to a
-// pixel; the pixels below are worked out by hand from the twips.
+// pixel; the pixels below are worked out by hand from the twips. That every
+// screen builds its description is tst_highdpi's to check, and each screen's
+// tab order is checked by its own tests against the order a person reads.
 
 class TestLayout : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { installProgramFonts(); }
     void anEdgeGoesToTheNearestPixel_data();
     void anEdgeGoesToTheNearestPixel();
     void aRectangleRoundsItsEdgesNotItsSize_data();
     void aRectangleRoundsItsEdgesNotItsSize();
-    void everyScreenShowsItsDescription_data() { addScreenRows(); }
-    void everyScreenShowsItsDescription();
 };
 
 void TestLayout::anEdgeGoesToTheNearestPixel_data()
@@ -77,20 +76,6 @@ void TestLayout::aRectangleRoundsItsEdgesNotItsSize()
     QFETCH(QRect, twips);
     QFETCH(QRect, pixels);
     QCOMPARE(twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height()), pixels);
-}
-
-void TestLayout::everyScreenShowsItsDescription()
-{
-    QFETCH(ScreenId, screen);
-    Program program;
-    openScreen(program, screen);
-    const ScreenWindow &window = *program.window(screen);
-    QVERIFY(QTest::qWaitForWindowActive(program.window(screen)));
-    const ScreenDescription &description = program.screens.peek(screen)->description();
-    expectPlacedAsDescribed(window, description);
-    if (QTest::currentTestFailed())
-        return;
-    expectTabOrderAsDescribed(window, description);
 }
 
 QTEST_MAIN(TestLayout)

@@ -24,6 +24,7 @@
 
 #include "monkey/harness.h"
 #include "monkey/person.h"
+#include "rule.h"
 #include "support.h"
 
 #include "words.h"
@@ -72,8 +73,7 @@ void checkWords(const ScreenWindow &window)
 
 // The box that three list texts call for, from the word file: a warning that
 // names the lists whose text is no item of theirs, or the verse of the
-// remainder. Weekdays count 1 from Sunday, months 1 from December, years 1
-// from the rat; the remainder of a sum is its last digit, 10 for a 0.
+// remainder.
 Message expectedBox(const QStringList &texts)
 {
     const Words &words = programWords();
@@ -89,9 +89,8 @@ Message expectedBox(const QStringList &texts)
     if (!missing.isEmpty())
         return {words.text(u"warning title"_qs), words.text(u"warning without "_qs + missing.join(u", "_qs)),
             QMessageBox::Warning};
-    const int sum = (places[0] + 1) + ((places[1] + 1) % 12 + 1) + (places[2] + 1);
-    return {
-        words.text(u"verdict title"_qs), words.text(u"verse %1"_qs.arg((sum - 1) % 10 + 1)), QMessageBox::Information};
+    return {words.text(u"verdict title"_qs),
+        words.text(u"verse %1"_qs.arg(remainderOfPlaces(places[0], places[1], places[2]))), QMessageBox::Information};
 }
 
 // -- One run of actions ---------------------------------------------------------

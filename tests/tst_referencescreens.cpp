@@ -184,6 +184,9 @@ void TestReferenceScreens::focusOnOpenAndTabCycle_data()
     // The right-hand button comes before the left-hand one.
     QTest::newRow("history") << HistoryScreen << history + QStringList{u"Command2"_qs, u"Command1"_qs, u"Text1"_qs};
     QTest::newRow("order screen") << OrderScreen << QStringList{u"Command1"_qs, u"Command1"_qs};
+    QTest::newRow("meaning screen") << MeaningScreen
+                                    << QStringList{u"remainderList"_qs, u"verse"_qs, u"meaning"_qs, u"glossary"_qs,
+                                           u"close"_qs, u"remainderList"_qs};
 }
 
 void TestReferenceScreens::focusOnOpenAndTabCycle()
