@@ -50,13 +50,32 @@ template<typename Id> constexpr std::size_t indexOf(Id id)
     return static_cast<std::size_t>(id);
 }
 
-// The names of an enumeration declared by DUSET_NAMES, one by one.
+// The entries of an enumeration declared by DUSET_NAMES, walked along its
+// description's names: where the two part, the build stops.
 class EntryNames {
 public:
     consteval explicit EntryNames(std::string_view names)
         : m_rest(names)
     {
     }
+    // The description's next name, which the enumeration's next entry must be.
+    consteval void expect(std::string_view name)
+    {
+        if (atEnd())
+            throw "the enumeration and the description count different entries";
+        if (next() != name)
+            throw "an entry of the enumeration names another control or menu entry than the one at its place";
+    }
+    // After the description's last name, where the enumeration must end too.
+    consteval void expectEnd() const
+    {
+        if (!atEnd())
+            throw "the enumeration and the description count different entries";
+    }
+
+private:
+    static constexpr std::string_view Blanks = " \t\n";
+
     consteval bool atEnd() const { return m_rest.find_first_not_of(Blanks) == std::string_view::npos; }
     consteval std::string_view next()
     {
@@ -68,22 +87,15 @@ public:
         return name;
     }
 
-private:
-    static constexpr std::string_view Blanks = " \t\n";
     std::string_view m_rest;
 };
 
 template<typename Id, std::size_t Count> consteval std::span<const Control> describing(const Control (&controls)[Count])
 {
     EntryNames names(namesOf(Id{}));
-    for (const Control &control : controls) {
-        if (names.atEnd())
-            throw "the enumeration and the description count different controls";
-        if (names.next() != control.name)
-            throw "an entry of the enumeration names another control than the one at its place";
-    }
-    if (!names.atEnd())
-        throw "the enumeration and the description count different controls";
+    for (const Control &control : controls)
+        names.expect(control.name);
+    names.expectEnd();
     return controls;
 }
 
@@ -91,15 +103,10 @@ template<typename Id, std::size_t Count> consteval std::span<const Menu> describ
 {
     EntryNames names(namesOf(Id{}));
     for (const Menu &menu : menus) {
-        for (const MenuEntry &entry : menu.entries) {
-            if (names.atEnd())
-                throw "the enumeration and the menus count different entries";
-            if (names.next() != entry.name)
-                throw "an entry of the enumeration names another menu entry than the one at its place";
-        }
+        for (const MenuEntry &entry : menu.entries)
+            names.expect(entry.name);
     }
-    if (!names.atEnd())
-        throw "the enumeration and the menus count different entries";
+    names.expectEnd();
     return menus;
 }
 
