@@ -143,8 +143,9 @@ constexpr Control Controls[] = {
     line("traditionalYear", 240, 5280, 7320, 24, White, {}, OptionButton),
     note("countNote", 5580, 25),
     note("certificateNote", 5880, 26, u"ถ้าสูติบัตรระบุปีนักษัตรไว้ ให้เลือกตามสูติบัตร"),
-    button("handOver", 4080, 27, u"&นำไปทำนาย"),
-    button("back", 5880, 28, u"&กลับ"),
+    button("meaning", 2280, 27, u"ความ&หมาย"),
+    button("handOver", 4080, 28, u"&นำไปทำนาย"),
+    button("back", 5880, 29, u"&กลับ"),
 };
 
 constexpr ScreenDescription Description{
@@ -199,6 +200,7 @@ void Form7::Form_Load()
 
 void Form7::connectHandlers()
 {
+    onClick<meaning>([this] { meaning_Click(); });
     onClick<handOver>([this] { handOver_Click(); });
     onClick<back>([this] { back_Click(); });
     // A click that an access key left pending can toggle a choice after the
@@ -215,24 +217,27 @@ void Form7::connectHandlers()
     onToggle<traditionalYear>([this] { Fields_Change(); });
 }
 
+void Form7::meaning_Click()
+{
+    const std::optional<Count> count = countOrSayWhy();
+    if (!count)
+        return;
+    // The remainder of the sum on view, by the reckoning of its three items.
+    const EntryTexts items = chosenItems(*count);
+    ReckoningState state;
+    const int remainder = Reckon(utf16(items[0]), utf16(items[1]), utf16(items[2]), state).remainder;
+    // Hidden, not unloaded, so that it comes back with the date as it was.
+    screens().Hide(DateScreen);
+    verseMeanings(screens()).openedFrom(DateScreen, remainder, [this] { control<meaning>().setFocus(); });
+    screens().Show(MeaningScreen);
+}
+
 void Form7::handOver_Click()
 {
-    const std::optional<Count> count = chosenCount();
-    if (!count) {
-        // The line above the results already says what is missing or wrong;
-        // the focus goes where it can be mended.
-        using Field = DateFields::Field;
-        const DateControl fault = m_fields.reading ? civilYear
-            : m_fields.fault == Field::Day         ? dayField
-            : m_fields.fault == Field::Month       ? monthList
-                                                   : yearField;
-        control(fault).setFocus();
-        announce(window(), control<status>().text());
+    const std::optional<Count> count = countOrSayWhy();
+    if (!count)
         return;
-    }
-    const BirthReading &reading = *m_fields.reading;
-    const EntryTexts items{WeekdayItems[reading.weekday].toString(), MonthItems[reading.month(*count)].toString(),
-        YearItems[reading.year(*count)].toString()};
+    const EntryTexts items = chosenItems(*count);
     screens().Unload(DateScreen);
     screens().Show(EntryScreen);
     entryLists(screens()).fillLists(items, EntryLists::Focus::Predict);
@@ -282,6 +287,30 @@ std::optional<Count> Form7::chosenCount() const
     if (control<traditionalYear>().isChecked())
         return Count::Traditional;
     return std::nullopt;
+}
+
+std::optional<Count> Form7::countOrSayWhy()
+{
+    const std::optional<Count> count = chosenCount();
+    if (!count) {
+        // The line above the results already says what is missing or wrong;
+        // the focus goes where it can be mended.
+        using Field = DateFields::Field;
+        const DateControl fault = m_fields.reading ? civilYear
+            : m_fields.fault == Field::Day         ? dayField
+            : m_fields.fault == Field::Month       ? monthList
+                                                   : yearField;
+        control(fault).setFocus();
+        announce(window(), control<status>().text());
+    }
+    return count;
+}
+
+EntryTexts Form7::chosenItems(Count count) const
+{
+    const BirthReading &reading = *m_fields.reading;
+    return {WeekdayItems[reading.weekday].toString(), MonthItems[reading.month(count)].toString(),
+        YearItems[reading.year(count)].toString()};
 }
 
 QString Form7::statusOf(const DateFields &fields) const

@@ -24,11 +24,12 @@ namespace duset {
 // date in the lunar calendar, its note for an estimate, and the reckoning
 // of the three items, each with its caption; the month and animal year of
 // the civil count and of the traditional one, by the lunar calendar, with
-// their notes; and the two buttons.
+// their notes; and the three buttons, the first of which opens the meaning
+// of the verse of the sum.
 DUSET_NAMES(DateControl, title, dayCaption, dayField, dayHint, monthCaption, monthList, yearCaption, yearField,
     commonEraYear, beforeDawn, dawnNote, status, foundWeekdayCaption, foundWeekday, foundMonthCaption, foundMonth,
     foundYearCaption, foundYear, lunarCaption, lunarDate, estimateNote, sumCaption, sum, civilYear, traditionalYear,
-    countNote, certificateNote, handOver, back);
+    countNote, certificateNote, meaning, handOver, back);
 
 // The birth-date screen: finds the weekday, month and animal year of a date
 // of birth, as the items of the entry screen's lists, with the reckoning
@@ -48,6 +49,10 @@ private:
     // Use these to predict: unloads this screen and shows the entry screen
     // with the three items chosen and the focus on predict.
     void handOver_Click();
+    // The meaning: hides this screen and opens the meaning screen at the
+    // remainder of the sum; closing it shows this screen again as it was,
+    // with the focus on this button.
+    void meaning_Click();
     // Return: unloads this screen and goes back where it was opened from,
     // changing nothing there.
     void back_Click();
@@ -68,6 +73,11 @@ private:
     void fill(const TypedDate &date);
     // The count the person settled on, when the date is whole.
     std::optional<Count> chosenCount() const;
+    // The same; where the fields come to no sum, the focus goes where they
+    // can be mended and a screen reader hears the line that says why.
+    std::optional<Count> countOrSayWhy();
+    // The entry screen's three items that the date comes to in the count.
+    EntryTexts chosenItems(Count count) const;
     // What the line above the results says of the fields.
     QString statusOf(const DateFields &fields) const;
 

@@ -181,6 +181,7 @@ const std::vector<Case> &cases()
             checked(DateScreen, "civilYear")},
         {"date: ท chooses the traditional year", DateScreen, Situation::EarlyYearDate, {58, u'm', u'ท'}, true,
             checked(DateScreen, "traditionalYear")},
+        {"date: ห to the meaning", DateScreen, Situation::WholeDate, {39, u's', u'ห'}, true, onlyOnView(MeaningScreen)},
         {"date: น hands over", DateScreen, Situation::WholeDate, {32, u'o', u'น'}, true, onlyOnView(EntryScreen)},
         {"date: ก goes back", DateScreen, Situation::Screen, {40, u'd', u'ก'}, true, onlyOnView(MainMenu)},
         {"history: ว to the order", HistoryScreen, Situation::Screen, {47, u';', u'ว'}, true, onlyOnView(OrderScreen)},

@@ -161,6 +161,7 @@ private slots:
     void whereTheCountsPartThePersonChooses();
     void handOverGivesTheVerseOfTheSum_data();
     void handOverGivesTheVerseOfTheSum();
+    void theMeaningOpensAtTheRemainderOfTheSum();
     void tabReadsTheScreenTopToBottom();
     void accessKeys();
     void fieldsKeepTheirNamesForScreenReaders();
@@ -528,12 +529,14 @@ void TestDateScreen::badDatesAreSaidOnTheScreen()
     QCOMPARE(screen.status(), status);
     QCOMPARE(screen.results(), QStringList(3));
     QVERIFY(!screen.option(1)->isVisible() && !screen.option(2)->isVisible());
-    // The hand-over stays on the screen and leads to the field to mend; no
-    // box interrupts.
-    screen.click(DateScreen, "handOver");
-    QCoreApplication::processEvents();
-    QCOMPARE(screen.visibleScreens(), std::vector{DateScreen});
-    QCOMPARE(screen.window()->focusWidget(), screen.control(DateScreen, fieldToMend.toStdString()));
+    // The hand-over and the meaning stay on the screen and lead to the field
+    // to mend; no box interrupts.
+    for (const char *button : {"handOver", "meaning"}) {
+        screen.click(DateScreen, button);
+        QCoreApplication::processEvents();
+        QCOMPARE(screen.visibleScreens(), std::vector{DateScreen});
+        QCOMPARE(screen.window()->focusWidget(), screen.control(DateScreen, fieldToMend.toStdString()));
+    }
     QVERIFY(screen.messages.empty());
 }
 
@@ -632,6 +635,22 @@ void TestDateScreen::handOverGivesTheVerseOfTheSum()
     QVERIFY(screen.messages.front().message.text.startsWith(q(VerseTable[remainder - 1][0])));
 }
 
+void TestDateScreen::theMeaningOpensAtTheRemainderOfTheSum()
+{
+    OpenDateScreen screen;
+    typeText(screen.day(), u"17/1/2539"_qs);
+    screen.option(2)->click(); // the traditional count: วันพุธ ๔ + เดือนยี่ ๒ + ปีกุน ๑๒ = ๑๘ → เศษ ๘
+    const QString sum = screen.text("sum");
+    pressAccessKey(QApplication::focusWidget(), u'ห');
+    QTRY_COMPARE(screen.visibleScreens(), std::vector{MeaningScreen});
+    QCOMPARE(screen.control<QComboBox>(MeaningScreen, "remainderList")->currentText(), u"เศษ ๘ นั้นเปรื่องยศ"_qs);
+    // Closing it brings back the date screen as it was.
+    screen.click(MeaningScreen, "close");
+    QTRY_COMPARE(screen.visibleScreens(), std::vector{DateScreen});
+    QCOMPARE(screen.text("sum"), sum);
+    QTRY_COMPARE(QApplication::focusWidget(), screen.control(DateScreen, "meaning"));
+}
+
 void TestDateScreen::tabReadsTheScreenTopToBottom()
 {
     // Tab reaches the fields, every line the screen fills in and every note
@@ -654,7 +673,7 @@ void TestDateScreen::tabReadsTheScreenTopToBottom()
     for (const QWidget *widget : visited)
         names << widget->objectName();
     for (const char *line : {"commonEraYear", "dawnNote", "status", "foundWeekday", "lunarDate", "estimateNote", "sum",
-             "civilYear", "countNote", "certificateNote", "handOver", "back"})
+             "civilYear", "countNote", "certificateNote", "meaning", "handOver", "back"})
         QVERIFY2(names.contains(QLatin1String(line)), line);
     QVERIFY(!names.contains(u"dayHint"_qs)); // the day field says it
 }

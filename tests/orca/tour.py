@@ -383,6 +383,10 @@ class Tour:
         self.step("Shift+Tab reaches the year result", ["shift+Tab"], [("ปีเกิด", "ปีกุน (หมู)")])
         self.step("Shift+Tab reaches the month result", ["shift+Tab"],
                   [("เดือน", "เดือนมกราคม(เดือนยี่)")])
+        self.step("Alt+ห opens the meaning at the sum's remainder", ["alt+Thai_hohip"],
+                  ["ความหมายของคำทำนาย", ("เศษ", "เศษ ๘ นั้นเปรื่องยศ")])
+        self.step("Alt+ป back to the birth-date screen", ["alt+Thai_popla"],
+                  ["หาวัน เดือน ปีเกิด จากวันเกิด", "ความหมาย"])
         self.step("Alt+น hands the items over", ["alt+Thai_nonu"],
                   ["กรอกข้อมูล > กดปุ่มทำนาย", "ทำนาย"])
         self.step("Shift+Tab back to the year list", ["shift+Tab"], ["ปีเกิด", "ปีกุน (หมู)"])
