@@ -428,7 +428,10 @@ void ScreenWindow::place()
     const QRect available = screen ? screen->availableGeometry() : whole;
     const QMargins frame = lastFrameMargins();
     QPoint origin = placeWindow(m_description.placement, stored, size(), frame, whole, available);
-    if (scrollWhereButtonsWouldBeCut(available.bottom() + 1 - frame.bottom() - origin.y() - m_surface->y())) {
+    // The room the free part leaves the client area right of and below its corner.
+    const QSize room(available.right() + 1 - frame.right() - origin.x(),
+        available.bottom() + 1 - frame.bottom() - origin.y() - m_surface->y());
+    if (scrollWhereTheScreenIsTooSmall(room)) {
         layout()->activate();
         origin = placeWindow(m_description.placement, stored, size(), frame, whole, available);
     }
@@ -436,26 +439,38 @@ void ScreenWindow::place()
 }
 
 // A window manager keeps a window's title bar on the screen, so on a screen
-// too short for the window nothing would bring up the buttons at its foot.
-// There the client area scrolls instead, in a window as tall as the screen
-// allows, and opens scrolled to its foot.
-bool ScreenWindow::scrollWhereButtonsWouldBeCut(int room)
+// too short for the window nothing would bring up the buttons at its foot,
+// and on one too narrow nothing would bring in its right side. There the
+// client area scrolls instead, in a window as large as the screen allows,
+// and opens scrolled to its foot, and to its left edge.
+bool ScreenWindow::scrollWhereTheScreenIsTooSmall(QSize room)
 {
     int lowest = 0;
     for (const Control &control : m_description.controls) {
         if (control.kind == Control::Kind::CommandButton)
             lowest = std::max(lowest, twipsToPixels(control.top + control.height));
     }
-    if (lowest <= room || room <= 0 || m_scroll)
+    const QSize whole = m_surface->size();
+    bool across = whole.width() > room.width();
+    bool down = lowest > room.height();
+    if (!(across || down) || room.width() <= 0 || room.height() <= 0 || m_scroll)
         return false;
     m_scroll = new QScrollArea(this);
+    const int barWidth = m_scroll->verticalScrollBar()->sizeHint().width();
+    const int barHeight = m_scroll->horizontalScrollBar()->sizeHint().height();
+    // A scroll bar takes room from the other direction, whose own bar must
+    // then be in sight as well.
+    down = down || (across && whole.height() + barHeight > room.height());
+    across = across || (down && whole.width() + barWidth > room.width());
+    down = down || (across && whole.height() + barHeight > room.height());
     m_scroll->setObjectName(QStringLiteral("scroll"));
     m_scroll->setFrameShape(QFrame::NoFrame);
-    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_scroll->setHorizontalScrollBarPolicy(across ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    m_scroll->setVerticalScrollBarPolicy(down ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     delete layout()->replaceWidget(m_surface, m_scroll);
     m_scroll->setWidget(m_surface);
-    m_scroll->setFixedSize(m_surface->width() + m_scroll->verticalScrollBar()->sizeHint().width(), room);
+    m_scroll->setFixedSize(std::min(whole.width() + (down ? barWidth : 0), room.width()),
+        std::min(whole.height() + (across ? barHeight : 0), room.height()));
     // The range is known once the window is shown and laid out.
     QMetaObject::invokeMethod(
         m_scroll,

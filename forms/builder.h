@@ -59,7 +59,7 @@ private:
     void nameFieldsByTheirLabels();
     void readByLine();
     void orderFocus();
-    bool scrollWhereButtonsWouldBeCut(int room);
+    bool scrollWhereTheScreenIsTooSmall(QSize room);
 
     const ScreenDescription &m_description;
     QMenuBar *m_menuBar = nullptr;
