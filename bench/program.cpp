@@ -13,7 +13,7 @@
 #include "framewatch.h"
 #include "platform.h"
 #include "preflight.h"
-#include "registry.h"
+#include "screenlist.h"
 #include "startup.h"
 
 #include <QAction>

@@ -10,7 +10,6 @@
 #include "offers.h"
 #include "placement.h"
 #include "reading.h"
-#include "registry.h"
 #include "text.h"
 #include "widgets.h"
 
@@ -405,21 +404,17 @@ void ScreenWindow::orderFocus()
         first->second->setFocus(Qt::OtherFocusReason);
 }
 
-void ScreenWindow::place()
+void ScreenWindow::place(const QWidget *home)
 {
     layout()->activate(); // sizes the window and places the menu bar
     // The stored position is that of the client area, below the menu bar.
     const QPoint stored(
         twipsToPixels(m_description.clientLeft), twipsToPixels(m_description.clientTop) - m_surface->y());
-    // The screen the main menu is on, where the person looks. The main menu
-    // itself opens on the screen of its stored position. The frame is known
-    // only once the window manager has framed a window, so the frame of the
-    // last window the program showed stands in for it.
-    const QScreen *screen = nullptr;
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (window != this && window->objectName() == toQString(screenName(MainMenu)) && window->windowHandle())
-            screen = window->windowHandle()->screen();
-    }
+    // The screen the home window is on, where the person looks. The home
+    // window itself opens on the screen of its stored position. The frame is
+    // known only once the window manager has framed a window, so the frame of
+    // the last window the program showed stands in for it.
+    const QScreen *screen = home && home != this && home->windowHandle() ? home->windowHandle()->screen() : nullptr;
     if (!screen)
         screen = QGuiApplication::screenAt(stored);
     if (!screen)

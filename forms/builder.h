@@ -50,8 +50,9 @@ public:
     };
     const std::vector<ResultLine> &resultLines() const { return m_resultLines; }
 
-    // Moves the window where its placement rule puts it; called at every load.
-    void place();
+    // Moves the window where its placement rule puts it, on the screen the
+    // home window is on; called at every load.
+    void place(const QWidget *home);
 
 private:
     void buildMenus(std::span<const Menu> menus);

@@ -3,67 +3,42 @@
 
 #pragma once
 
-#include "disposal.h"
-#include "handlerguard.h"
 #include "lifetime.h"
-#include "modalitygate.h"
 
 #include <QObject>
+#include <QPointer>
 
-#include <array>
 #include <functional>
 #include <memory>
-#include <string_view>
+#include <vector>
 
 namespace duset {
 
 class Screen;
 class ScreenWindow;
 
-// The screens keep the program's own names, Form1 to Form8; the code names
-// each by its role. Each screen's class is in screens/ under its id's name
-// (the main menu is screens/form4.cpp).
-enum class ScreenId { Form1, Form2, Form3, Form4, Form5, Form6, Form7, Form8 };
-
-// The birth-data entry screen, where predict turns three choices into a verse.
-inline constexpr ScreenId EntryScreen = ScreenId::Form1;
-// The Thai order of days, months and years, numbered as the reckoning counts.
-inline constexpr ScreenId OrderScreen = ScreenId::Form2;
-// Where the reckoning comes from, told in verse.
-inline constexpr ScreenId HistoryScreen = ScreenId::Form3;
-// The hub with the menu bar: the program opens on it and every way back leads to it.
-inline constexpr ScreenId MainMenu = ScreenId::Form4;
-// The verses of remainders 1 to 7.
-inline constexpr ScreenId VersePage1 = ScreenId::Form5;
-// The verses of remainders 8 to 10 and the closing stanzas.
-inline constexpr ScreenId VersePage2 = ScreenId::Form6;
-// Finds the weekday, month and animal year of a birth date for the entry screen.
-inline constexpr ScreenId DateScreen = ScreenId::Form7;
-// What each verse means, in the Thai of today, with its old words.
-inline constexpr ScreenId MeaningScreen = ScreenId::Form8;
-
-inline constexpr std::array AllScreens{
-    EntryScreen, OrderScreen, HistoryScreen, MainMenu, VersePage1, VersePage2, DateScreen, MeaningScreen};
-
-// The screen's own name, which its window carries as its object name.
-constexpr std::string_view screenName(ScreenId id)
-{
-    constexpr std::string_view names[] = {"Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8"};
-    return names[static_cast<std::size_t>(id)];
-}
+// A screen by its place in the program's list of screens. The screens name
+// themselves; the runtime only counts them.
+enum class ScreenId;
 
 // One slot per screen. A slot is filled at the first reference to its screen
 // and keeps that instance until the program ends; every screen operation goes
 // through it. The registry navigates between the screens and is the way in
-// for their handlers; it holds the program's lifetime, the guard and the gate
-// that every handler passes, and the disposal of unloaded windows.
+// for their handlers; it holds the program's lifetime, the guard that every
+// handler passes, and the windows of unloaded screens until they are gone.
 class ScreenRegistry : public QObject {
     Q_OBJECT
 
 public:
-    using Factory = std::function<std::unique_ptr<Screen>(ScreenRegistry &, ScreenId)>;
+    // The program's screens: how many there are, the one every way back leads
+    // to, and how each is made at its first reference.
+    struct ScreenList {
+        std::size_t count;
+        ScreenId home;
+        std::function<std::unique_ptr<Screen>(ScreenRegistry &, ScreenId)> create;
+    };
 
-    explicit ScreenRegistry(Factory factory, QObject *parent = nullptr);
+    explicit ScreenRegistry(ScreenList screens, QObject *parent = nullptr);
     ~ScreenRegistry() override;
 
     // The screen's instance, created at the first reference.
@@ -78,11 +53,13 @@ public:
 
     // What the title bar's close button of a screen leads to.
     void closeButton(ScreenId id);
+    // The window of the screen every way back leads to, while it is loaded.
+    ScreenWindow *homeWindow() const;
 
-    // The guard around every handler: a step that fails is reported in a
-    // message box and ends the program with a non-zero status. Once the
-    // program has ended, or while a message or a pop-up is open, no handler
-    // runs.
+    // The guard around every handler: a step that fails is logged, reported
+    // in a message box, and ends the program with status 1, so that it is
+    // never left half done. Once the program has ended, or while a message or
+    // a pop-up is open, no handler runs.
     void runHandler(const std::function<void()> &handler);
 
     bool hasEnded() const { return m_lifetime.hasEnded(); }
@@ -96,12 +73,11 @@ private:
     void unloadAll();
     void unload(Screen &screen);
 
-    Factory m_factory;
-    WindowDisposal m_disposal;
-    std::array<std::unique_ptr<Screen>, AllScreens.size()> m_slots;
+    ScreenList m_screens;
+    // The windows of unloaded screens that are waiting to go away.
+    std::vector<QPointer<ScreenWindow>> m_discarded;
+    std::vector<std::unique_ptr<Screen>> m_slots;
     ProgramLifetime m_lifetime;
-    HandlerGuard m_guard;
-    ModalityGate m_gate;
 };
 
 } // namespace duset

@@ -110,7 +110,7 @@ void Screen::load()
                     m_screens.closeButton(m_id);
             });
     });
-    m_window->place();
+    m_window->place(m_screens.homeWindow());
     connectHandlers();
     Form_Load();
 }

@@ -4,7 +4,6 @@
 #pragma once
 
 #include "controls.h"
-#include "loadablescreen.h"
 #include "screendescription.h"
 
 #include <functional>
@@ -22,7 +21,7 @@ enum class ScreenId;
 // One screen's single instance. It lives in its registry slot from its first
 // reference to the end of the program; its window and controls exist only
 // while it is loaded.
-class Screen : public LoadableScreen {
+class Screen {
 public:
     Screen(ScreenRegistry &screens, ScreenId id, const ScreenDescription &description);
     virtual ~Screen();
@@ -112,8 +111,13 @@ private:
     void onMenuEntry(std::size_t index, std::function<void()> handler);
     // Whether the window is this screen's loaded window, and visible.
     bool isOnView(const ScreenWindow *window) const;
-    void load() override;
-    std::unique_ptr<ScreenWindow> unload() override;
+
+    // What navigation does to a screen, and all it may do: loading builds
+    // the window and its controls and runs the load step; unloading gives
+    // the window up, to the registry, which sees it safely gone.
+    friend class ScreenRegistry;
+    void load();
+    std::unique_ptr<ScreenWindow> unload();
 
     ScreenRegistry &m_screens;
     const ScreenId m_id;

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "pictures.h"
+
 #include <QPalette>
 #include <QStringView>
 
@@ -41,8 +43,6 @@ constexpr Colour systemColour(QPalette::ColorRole role)
     return {.source = Colour::Source::System, .role = role};
 }
 
-enum class Picture { None, StarField, TitleFigure, PointingHand };
-enum class WindowIcon { Chart, Menu, Information };
 enum class Placement { Manual, CentreScreen };
 enum class Alignment { Left, Centre };
 

@@ -3,11 +3,12 @@
 
 #include "startup.h"
 
+#include "accesskeys.h"
 #include "fonts.h"
 #include "iconic.h"
+#include "inputmethods.h"
 #include "preflight.h"
 #include "qtstrings.h"
-#include "registry.h"
 #include "screens.h"
 #include "style.h"
 #include "xlib.h"
@@ -42,7 +43,13 @@ int run(QApplication &app)
     releaseXlibRecordsAtEveryShow(app);
     refuseToStayIconic(app);
 
-    ScreenRegistry screens(createScreen);
+    // The screens' access keys are the keys that carry their letters on a
+    // Thai keyboard, whichever layout is active; those keys, Tab and the
+    // number row of fields that take numbers are the program's, not the
+    // input method's. Both outlast the screens.
+    AccessKeys accessKeys;
+    InputMethodKeys inputMethodKeys;
+    ScreenRegistry screens(programScreens());
     QObject::connect(&screens, &ScreenRegistry::programEnded, &app, &QCoreApplication::exit);
     screens.runHandler([&screens] { screens.Show(MainMenu); });
     if (screens.hasEnded())

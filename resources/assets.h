@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "screendescription.h"
+#include "pictures.h"
 
 #include <QIcon>
 #include <QImage>

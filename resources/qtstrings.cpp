@@ -3,12 +3,19 @@
 
 #include "qtstrings.h"
 
-#include "logging.h"
-
 #include <QCoreApplication>
+#include <QLoggingCategory>
 #include <QTranslator>
 
 namespace duset {
+
+namespace {
+
+// Qt puts a category's name before each of its messages, so every line
+// names the program and the part of it that speaks.
+Q_LOGGING_CATEGORY(lcResources, "duset.resources")
+
+} // namespace
 
 void installQtStrings()
 {

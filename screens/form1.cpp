@@ -9,7 +9,7 @@
 #include "lists.h"
 #include "look.h"
 #include "messages.h"
-#include "registry.h"
+#include "screenlist.h"
 #include "screens.h"
 #include "text.h"
 

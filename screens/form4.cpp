@@ -7,7 +7,7 @@
 #include "credits.h"
 #include "look.h"
 #include "messages.h"
-#include "registry.h"
+#include "screenlist.h"
 #include "screens.h"
 
 namespace duset {

@@ -6,7 +6,7 @@
 #include "screen.h"
 
 #include "handover.h"
-#include "registry.h"
+#include "screenlist.h"
 #include "typeddate.h"
 
 #include <QString>

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "handover.h"
-#include "registry.h"
 #include "screen.h"
+#include "screenlist.h"
 
 #include <functional>
 

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "registry.h"
 #include "screen.h"
+#include "screenlist.h"
 
 namespace duset {
 

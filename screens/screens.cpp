@@ -26,23 +26,7 @@ template<typename Offer> Offer &offerOf(ScreenRegistry &screens, ScreenId id)
     return *offer;
 }
 
-} // namespace
-
-EntryLists &entryLists(ScreenRegistry &screens)
-{
-    return offerOf<EntryLists>(screens, EntryScreen);
-}
-
-BirthDateFinder &birthDateFinder(ScreenRegistry &screens)
-{
-    return offerOf<BirthDateFinder>(screens, DateScreen);
-}
-
-VerseMeanings &verseMeanings(ScreenRegistry &screens)
-{
-    return offerOf<VerseMeanings>(screens, MeaningScreen);
-}
-
+// Makes the single instance of a screen when its registry slot is first used.
 std::unique_ptr<Screen> createScreen(ScreenRegistry &screens, ScreenId id)
 {
     switch (id) {
@@ -64,6 +48,28 @@ std::unique_ptr<Screen> createScreen(ScreenRegistry &screens, ScreenId id)
         return std::make_unique<Form8>(screens);
     }
     return nullptr;
+}
+
+} // namespace
+
+ScreenRegistry::ScreenList programScreens()
+{
+    return {.count = AllScreens.size(), .home = MainMenu, .create = createScreen};
+}
+
+EntryLists &entryLists(ScreenRegistry &screens)
+{
+    return offerOf<EntryLists>(screens, EntryScreen);
+}
+
+BirthDateFinder &birthDateFinder(ScreenRegistry &screens)
+{
+    return offerOf<BirthDateFinder>(screens, DateScreen);
+}
+
+VerseMeanings &verseMeanings(ScreenRegistry &screens)
+{
+    return offerOf<VerseMeanings>(screens, MeaningScreen);
 }
 
 } // namespace duset

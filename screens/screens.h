@@ -4,14 +4,13 @@
 #pragma once
 
 #include "handover.h"
-#include "registry.h"
 #include "screen.h"
-
-#include <memory>
+#include "screenlist.h"
 
 namespace duset {
 
-// Makes the single instance of a screen when its registry slot is first used.
-std::unique_ptr<Screen> createScreen(ScreenRegistry &screens, ScreenId id);
+// The program's screens as its registry holds them: all eight, each made at
+// its first reference, and the main menu where every way back leads.
+ScreenRegistry::ScreenList programScreens();
 
 } // namespace duset

@@ -7,10 +7,11 @@
 // the real screens, a record of the messages it would show, and a way to
 // press keys the way a person does.
 
+#include "accesskeys.h"
 #include "builder.h"
 #include "fonts.h"
+#include "inputmethods.h"
 #include "messages.h"
-#include "registry.h"
 #include "screen.h"
 #include "screens.h"
 #include "text.h"
@@ -112,7 +113,10 @@ public:
         entry->trigger();
     }
 
-    ScreenRegistry screens{createScreen};
+    // The program's keys, as its start-up installs them.
+    AccessKeys accessKeys;
+    InputMethodKeys inputMethodKeys;
+    ScreenRegistry screens{programScreens()};
     QSignalSpy ended{&screens, &ScreenRegistry::programEnded};
     std::vector<ShownMessage> messages;
 

@@ -6,7 +6,7 @@
 // built once per run, a round trip leaves nothing behind.
 
 #include "builder.h"
-#include "registry.h"
+#include "screenlist.h"
 #include "startup.h"
 
 #include <QAbstractButton>

@@ -15,7 +15,6 @@
 #include "messages.h"
 #include "qtstrings.h"
 #include "reckoning.h"
-#include "registry.h"
 #include "screen.h"
 #include "screens.h"
 #include "text.h"
@@ -173,7 +172,7 @@ private:
     }
 
     QString m_folder;
-    ScreenRegistry m_screens{createScreen};
+    ScreenRegistry m_screens{programScreens()};
     std::vector<Shown> m_messages;
 };
 
