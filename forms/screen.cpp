@@ -56,6 +56,13 @@ void Screen::onMenuEntry(std::size_t index, std::function<void()> handler)
     QObject::connect(&entry, &QAction::triggered, &entry, whileOnView(std::move(handler)));
 }
 
+void Screen::later(std::function<void()> handler)
+{
+    if (!m_window)
+        throw std::logic_error("a handler for later from a screen that is not loaded");
+    QMetaObject::invokeMethod(m_window.get(), whileOnView(std::move(handler)), Qt::QueuedConnection);
+}
+
 template<typename Widget, typename Signal>
 void Screen::hear(const ControlHandle &control, Signal signal, std::function<void()> handler, Qt::ConnectionType type)
 {

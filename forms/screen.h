@@ -92,6 +92,9 @@ protected:
     template<auto Id> void onChoice(std::function<void()> handler) { connectChoice(control<Id>(), std::move(handler)); }
     // The check box or option button turning on or off.
     template<auto Id> void onToggle(std::function<void()> handler) { connectToggle(control<Id>(), std::move(handler)); }
+    // Once control is back in the event loop, as long as the window is still
+    // on view.
+    void later(std::function<void()> handler);
 
 private:
     // The loaded window's control at this place in the description.

@@ -457,17 +457,12 @@ QString Form7::whatTheScreenSays() const
 void Form7::sayWhatChanged()
 {
     // Once every handler of this change has run and every line is filled.
-    QMetaObject::invokeMethod(
-        window(),
-        [this, shown = window()] {
-            if (window() != shown)
-                return;
-            const QString now = whatTheScreenSays();
-            if (now != m_spoken)
-                announce(shown, now);
-            m_spoken = now;
-        },
-        Qt::QueuedConnection);
+    later([this] {
+        const QString now = whatTheScreenSays();
+        if (now != m_spoken)
+            announce(window(), now);
+        m_spoken = now;
+    });
 }
 
 } // namespace duset
